@@ -45,8 +45,8 @@ class SerialPort {
     // Takes the oldest waiting byte; 0 when none waits.
     virtual std::uint8_t readByte() = 0;
     virtual void clearInput() = 0;
-    // A short description of the last failure, for the user (may be empty).
-    [[nodiscard]] virtual std::string failureDetail() const { return {}; }
+    // The device that stood for the COM number at the last open, for messages (may be empty).
+    [[nodiscard]] virtual std::string deviceName() const { return {}; }
 
     void setEventHandler(std::function<void(PortEvent)> handler) { handler_ = std::move(handler); }
 

@@ -1,0 +1,21 @@
+#include "core/link/FileRequestPoll.h"
+
+namespace orvex {
+
+FileRequestPoll::FileRequestPoll(Clock& clock, FileRequests& requests, int editorId,
+                                 std::function<void()> load, std::function<void()> save)
+    : requests_(requests),
+      editorId_(editorId),
+      load_(std::move(load)),
+      save_(std::move(save)),
+      timer4_(clock, [this] { poll(); }) {
+    timer4_.setInterval(kIntervalMs);
+    timer4_.start();
+}
+
+void FileRequestPoll::poll() {
+    if (requests_.take(FileRequest::Load, editorId_) && load_) load_();
+    if (requests_.take(FileRequest::Save, editorId_) && save_) save_();
+}
+
+}  // namespace orvex
