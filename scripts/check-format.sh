@@ -4,7 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-mapfile -t files < <(git ls-files -co --exclude-standard -- '*.cpp' '*.h')
+mapfile -t files < <(git ls-files -co --exclude-standard -- '*.cpp' '*.h' | while read -r f; do
+    [ -f "$f" ] && echo "$f"
+done)
 [ ${#files[@]} -eq 0 ] && exit 0
 if [ "${1:-}" = "--fix" ]; then
     clang-format -i "${files[@]}"
