@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "core/link/Clock.h"
 #include "core/link/SerialPort.h"
 #include "core/shell/Prompt.h"
@@ -17,6 +19,8 @@ struct AppContext {
     Prompt& prompt;
     StatusPanels& panels;
     SerialPortFactory makePort;
+    // Shows a window as a child of the main frame (a separate window when not set).
+    std::function<void(class QWidget*)> showChild = {};
 };
 
 }  // namespace orvex

@@ -13,6 +13,8 @@ void CloseChildWindow(QWidget* window);
 void PlaceInMdiArea(QWidget* window, double widthDivisor, double heightDivisor, int lift = 0);
 
 inline constexpr int kTwipsPerPixel = 15;
-inline constexpr int TwipsToPixels(int twips) { return twips / kTwipsPerPixel; }
+inline constexpr int TwipsToPixels(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
 }  // namespace orvex

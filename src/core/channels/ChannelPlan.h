@@ -1,0 +1,44 @@
+#pragma once
+
+#include "core/link/PlainBlockPlan.h"
+#include "core/shell/SharedState.h"
+
+namespace orvex {
+
+// The channel grid as the channel plan reaches it.
+class ChannelGridAccess {
+  public:
+    virtual ~ChannelGridAccess() = default;
+    // Encodes grid row n into row n of the write image.
+    virtual void encodeRow(int n) = 0;
+    // Decodes a record that a read brought into grid row n.
+    virtual void decodeRow(int n, const std::array<std::uint8_t, 16>& record) = 0;
+};
+
+// Writes are plain: grid rows 1 to 16 as 16-byte frames from address 0x0000, the first row
+// twice. Reads fetch the channel area (0x0000) and the companion area (0x1000) in
+// alternating 64-byte blocks, N = Int(Chann_Count / 4 + 0.9) + 1 of each, and then decode
+// the channel records by the addresses the radio echoed.
+class ChannelPlan : public PlainBlockPlan {
+  public:
+    static constexpr int kWriteBlocks = 16;
+
+    ChannelPlan(SharedState& state, ChannelGridAccess& grid);
+
+    // Blocks of each area a read of `channelCount` channels requests.
+    static int ReadBlockCount(int channelCount);
+
+    void beginRead() override;
+    void storeReply(const ReadReply& reply) override;
+    std::optional<NextBlock> nextRead() override;
+    void decode() override;
+
+  private:
+    SharedState& state_;
+    ChannelGridAccess& grid_;
+    int block_ = 0;           // k
+    int readBlocks_ = 0;      // N
+    bool companion_ = false;  // the area toggle: the next reply belongs to the companion area
+};
+
+}  // namespace orvex

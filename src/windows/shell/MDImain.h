@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+#include "core/link/IdentificationPlan.h"
+#include "core/link/TransferEngine.h"
+#include "windows/shell/AppContext.h"
+
+class QAction;
+class QMdiArea;
+class QMenu;
+
+namespace orvex {
+
+class StatusBar;
+
+// The main window: a multiple-document frame for the editors, the menu bar, the 11-panel
+// status bar, the start-up sequence, the language switch and the identification run that
+// enables the editor menus once a radio has answered.
+class MDImain : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    // `screenSize` gives the screen's size in pixels (a test sets it).
+    MDImain(SharedState& state, Clock& clock, Prompt& prompt, SerialPortFactory makePort,
+            std::function<QSize()> screenSize = {});
+    ~MDImain() override;
+
+    // The load handler: the start-up sequence, which ends by starting the identification.
+    void startUp();
+
+    // A fresh identification run with three retries on the main window's own port.
+    void RestartLink();
+
+    void LanguageChinese();
+    void LanguageEnglish();
+    void Exit();
+
+    [[nodiscard]] AppContext& context() { return context_; }
+    [[nodiscard]] StatusBar* statusPanels() const { return statusBar1_; }
+    [[nodiscard]] QMdiArea* mdiArea() const { return mdiArea_; }
+    [[nodiscard]] QAction* action(const QString& name) const;
+    [[nodiscard]] const TransferEngine& link() const { return *link_; }
+
+    // The open child window named `name`, if any.
+    [[nodiscard]] QWidget* childWindow(const QString& name) const;
+
+    void openChannelEditor();
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void buildMenus();
+    QAction* addEntry(QWidget* menu, const char* name);
+    void applyCaptions(bool followSwitchOnly);
+    void enableEditorMenus();
+    void closeChildWindow(const QString& name);
+    // Opens `name` unless it is open already (then it is left as it is).
+    void openChild(const QString& name, const std::function<QWidget*()>& create);
+    void showDialog(QWidget* dialog);
+
+    StatusBar* statusBar1_;
+    QMdiArea* mdiArea_;
+    AppContext context_;
+    std::function<QSize()> screenSize_;
+    IdentificationPlan identificationPlan_;
+    std::unique_ptr<TransferEngine> link_;
+    QMenu* sigMenu_ = nullptr;
+    QMenu* languageMenu_ = nullptr;
+    bool exiting_ = false;
+};
+
+}  // namespace orvex
