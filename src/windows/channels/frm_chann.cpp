@@ -390,10 +390,9 @@ ChannelRecord frm_chann::encodeGridRow(int n) const {
     return EncodeChannelRow(gridRow(n), state_.Band_Low);
 }
 
-// Rows beyond the grid (fewer channels than a write or save covers) keep what the write
-// image holds for them.
+// A row beyond the grid (fewer channels than a write covers) is an empty channel.
 void frm_chann::encodeRow(int n) {
-    if (n < 1 || n > lastRow() || n >= kWriteImageRows) return;
+    if (n < 1 || n >= kWriteImageRows) return;
     const ChannelRecord record = encodeGridRow(n);
     std::copy(record.begin(), record.end(),
               state_.channels.writeImage[static_cast<size_t>(n)].begin());
@@ -521,7 +520,7 @@ void frm_chann::saveChannelFile() {
     // Encoded into a copy first: a file that cannot be written changes nothing.
     WriteImage image = state_.channels.writeImage;
     ChannelRecord last{};
-    for (int n = 1; n <= std::min(kClearedRows, lastRow()); ++n) {
+    for (int n = 1; n <= kClearedRows; ++n) {
         last = encodeGridRow(n);
         std::copy(last.begin(), last.end(), image[static_cast<size_t>(n)].begin());
     }

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QApplication>
+#include <QPointer>
+#include <QTableView>
+#include <QtTest>
+#include <memory>
+
+#include "support/LinkRig.h"
+#include "windows/channels/frm_chann.h"
+#include "windows/grid/FlexGrid.h"
+#include "windows/grid/OverlayDropDown.h"
+#include "windows/grid/OverlayTextBox.h"
+
+namespace orvex::test {
+
+// A channel editor on the virtual clock, with a 136-174 MHz radio on COM1, a recording
+// prompt and status bar, sized against a stand-in main window.
+struct ChannelWindowRig : LinkRig {
+    explicit ChannelWindowRig(int channels = 16) {
+        radio.config().bandLowMHz = 136;
+        radio.config().bandHighMHz = 174;
+        state.Band_Low = 136;
+        state.Band_High = 175;
+        state.Chann_Count = static_cast<std::int16_t>(channels);
+        mainWindow.resize(1600, 1000);
+        context =
+            std::make_unique<AppContext>(AppContext{state, clock, prompt, panels, ports.factory()});
+        window = new frm_chann(*context, mainWindow);
+        window->show();
+        window->activateWindow();
+        activated = QTest::qWaitForWindowActive(window);
+    }
+    ~ChannelWindowRig() {
+        if (window) delete window.data();
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top->objectName().startsWith("Form_")) delete top;
+    }
+
+    FlexGrid* grid() const { return window->grid(); }
+    OverlayTextBox* textBox() const { return window->findChild<OverlayTextBox*>("Text_Edit"); }
+    OverlayDropDown* dropDown() const { return window->findChild<OverlayDropDown*>("Combo_edit"); }
+    QString cell(int row, int col) const { return grid()->textMatrix(row, col); }
+    QStringList row(int r) const {
+        QStringList cells;
+        for (int c = 1; c <= 11; ++c)
+            cells << cell(r, c);
+        return cells;
+    }
+    template <typename T = QWidget>
+    T* control(const char* name) const {
+        return window->findChild<T*>(name);
+    }
+
+    void click(int row, int col) {
+        QTableView* view = grid()->view();
+        const QModelIndex index = view->model()->index(row - 1, col - 1);
+        view->scrollTo(index);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+    }
+    // Opens the text box on a frequency cell and replaces its text.
+    void type(int row, int col, const QString& text) {
+        click(row, col);
+        textBox()->selectAll();
+        QTest::keyClick(textBox(), Qt::Key_Delete);
+        QTest::keyClicks(textBox(), text);
+    }
+    void enterInTextBox() { QTest::keyClick(textBox(), Qt::Key_Return); }
+    void enterInDropDown() { QTest::keyClick(dropDown(), Qt::Key_Return); }
+    // Chooses `item` of the open drop-down as a user would, from its list.
+    void choose(const QString& item) {
+        OverlayDropDown* box = dropDown();
+        const int index = box->findText(item);
+        box->setCurrentIndex(index);
+        emit box->activated(index);
+    }
+    void runTransfer() {
+        clock.runUntil(
+            [this] { return !window->engine().isBusy() && !window->engine().retryPending(); },
+            Micros(600'000'000));
+    }
+
+    QWidget mainWindow;
+    std::unique_ptr<AppContext> context;
+    QPointer<frm_chann> window;
+    bool activated = false;
+};
+
+inline const QStringList kDefaults = {"OFF", "OFF", "HIGH", "W", "OFF", "OFF", "ON", "OFF", "1"};
+
+}  // namespace orvex::test
