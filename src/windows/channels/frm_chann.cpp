@@ -3,11 +3,13 @@
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "core/channels/ChannelColumns.h"
@@ -142,16 +144,19 @@ void frm_chann::setCaptions() {
     Command_open->setText(qt(texts::kOpen.pick(language)));
     Command_close->setText(qt(texts::kClose.pick(language)));
     MSF_Chann->setFormatString(qt(texts::kHeader.pick(language)));
-    // Each column as wide as its heading or its widest content, whichever is more.
+    // Each column as wide as its heading or its widest content, whichever is more, so that
+    // all twelve fit a window on a 1366-pixel screen.
     const QFontMetrics metrics(MSF_Chann->font());
-    const int frequencyWidth = metrics.horizontalAdvance("0000.000000");
-    const int toneWidth = metrics.horizontalAdvance("D000N  ");
+    const int padding = metrics.horizontalAdvance("00");
+    const int frequencyWidth = metrics.horizontalAdvance("000.00000");
+    const int toneWidth = metrics.horizontalAdvance("D000N");
     for (int col = 0; col < kChannelColumns; ++col) {
-        int width = metrics.horizontalAdvance(MSF_Chann->textMatrix(0, col)) + 24;
-        if (col == 1 || col == 2) width = std::max(width, frequencyWidth + 16);
-        if (col == 3 || col == 4) width = std::max(width, toneWidth + 40);
-        MSF_Chann->setColWidth(col, width);
+        int width = metrics.horizontalAdvance(MSF_Chann->textMatrix(0, col).trimmed());
+        if (col == 1 || col == 2) width = std::max(width, frequencyWidth);
+        if (col == 3 || col == 4) width = std::max(width, toneWidth);
+        MSF_Chann->setColWidth(col, width + padding);
     }
+    MSF_Chann->view()->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
 }
 
 void frm_chann::showEvent(QShowEvent* event) {

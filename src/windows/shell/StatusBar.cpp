@@ -14,9 +14,11 @@ StatusBar::StatusBar(QWidget* parent) : QStatusBar(parent) {
         label->setObjectName(QString("Panel%1").arg(n));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
-        // The width is the panel's share of the screen, not what its text would like.
-        label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
-        addWidget(label);
+        // Panels 1 to 10 get their share of the screen; the last takes what remains (its
+        // share less the room between panels), so the bar never outgrows the screen.
+        label->setSizePolicy(n == 11 ? QSizePolicy::Ignored : QSizePolicy::Fixed,
+                             QSizePolicy::Preferred);
+        addWidget(label, n == 11 ? 1 : 0);
         panels_[static_cast<size_t>(n)] = label;
     }
 }
@@ -35,14 +37,11 @@ QLabel* StatusBar::panel(int panel) const {
 }
 
 void StatusBar::setPanelWidths(const std::array<int, 11>& percentages, int screenWidth) {
-    // The bar puts a few pixels between panels; they come off the widest panel so that the
-    // eleven panels together stay within the screen.
-    const int gaps = 4 * 12;
-    for (int n = 1; n <= 11; ++n) {
-        int width = screenWidth * percentages[static_cast<size_t>(n - 1)] / 100;
-        if (n == 11) width = std::max(0, width - gaps);
-        panels_[static_cast<size_t>(n)]->setFixedWidth(width);
+    for (int n = 1; n <= 10; ++n) {
+        panels_[static_cast<size_t>(n)]->setFixedWidth(
+            screenWidth * percentages[static_cast<size_t>(n - 1)] / 100);
     }
+    panels_[11]->setMaximumWidth(screenWidth * percentages[10] / 100);
 }
 
 }  // namespace orvex

@@ -21,7 +21,8 @@ class StatusBar : public QStatusBar, public StatusPanels {
     [[nodiscard]] QString panelText(int panel) const;
     [[nodiscard]] QLabel* panel(int panel) const;
 
-    // Panel n gets percentages[n - 1] percent of `screenWidth` pixels.
+    // Panel n gets percentages[n - 1] percent of `screenWidth` pixels; the last panel at
+    // most that, as it also gives up the room between panels.
     void setPanelWidths(const std::array<int, 11>& percentages, int screenWidth);
 
   private:

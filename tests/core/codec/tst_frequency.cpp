@@ -58,19 +58,38 @@ class FrequencyTest : public QObject {
         QCOMPARE(QByteArray(reinterpret_cast<const char*>(encoded.data()), 4), bytes);
     }
 
-    // Every 10 Hz step from 10 to 999.99999 MHz survives Freq_Encode then Cov_Freq, with the
-    // band on the same side of 100 MHz as the frequency.
+    // Every 10 Hz step from 10.00000 to 999.99999 MHz survives Freq_Encode then Cov_Freq,
+    // with the band on the same side of 100 MHz as the frequency.
+    void roundTripWholeRange_data() {
+        QTest::addColumn<int>("firstMHz");
+        QTest::addColumn<int>("lastMHz");
+        QTest::addColumn<double>("bandLow");
+        QTest::newRow("below 100 MHz") << 10 << 99 << 66.0;
+        QTest::newRow("100 to 549 MHz") << 100 << 549 << 136.0;
+        QTest::newRow("550 to 999 MHz") << 550 << 999 << 400.0;
+    }
     void roundTripWholeRange() {
+        QFETCH(int, firstMHz);
+        QFETCH(int, lastMHz);
+        QFETCH(double, bandLow);
         int failures = 0;
-        for (long long units = 1000000; units <= 99999999; ++units) {
-            const double megahertz = static_cast<double>(units) / 100000.0;
-            const std::string text = CanonicalMHz(megahertz);
-            const double bandLow = units < 10000000 ? 66 : 136;
-            const FrequencyBytes b = Freq_Encode(text, bandLow);
-            if (Cov_Freq(b[0], b[1], b[2], b[3]) != text && ++failures < 5)
-                qWarning("round trip failed for %s", text.c_str());
+        long long checked = 0;
+        for (int mhz = firstMHz; mhz <= lastMHz; ++mhz) {
+            const std::string whole = std::to_string(mhz) + ".";
+            for (int fraction = 0; fraction < 100000; ++fraction) {
+                char decimals[6];
+                for (int i = 4, f = fraction; i >= 0; --i, f /= 10)
+                    decimals[i] = char('0' + f % 10);
+                decimals[5] = 0;
+                const std::string text = whole + decimals;
+                const FrequencyBytes b = Freq_Encode(text, bandLow);
+                if (Cov_Freq(b[0], b[1], b[2], b[3]) != text && ++failures < 5)
+                    qWarning("round trip failed for %s", text.c_str());
+                ++checked;
+            }
         }
         QCOMPARE(failures, 0);
+        QCOMPARE(checked, (lastMHz - firstMHz + 1) * 100000LL);
     }
 
     void canonical_data() {
