@@ -86,6 +86,18 @@ class IdentificationTest : public QObject {
         QCOMPARE(openingTimes().size(), size_t(1));
     }
 
+    // Some editors' identifications also write panel 8, with the same text as panel 10.
+    void panelEightWhenThePlanAsks() {
+        EngineSettings settings = MainWindowSettings();
+        settings.writesPanel8 = true;
+        engine = std::make_unique<TransferEngine>(rig->state, rig->clock, rig->prompt, rig->panels,
+                                                  rig->ports.factory()(), *plan, settings);
+        engine->restart(TransferMode::Identify);
+        runToEnd();
+        QCOMPARE(rig->panels.panel(8), std::string(" 400-- 470 MHZ"));
+        QCOMPARE(rig->panels.panel(10), std::string(" 400-- 470 MHZ"));
+    }
+
     // The first byte leaves 15 ms after the start, each further byte 10 ms after the last.
     void openingCommandBytesAndTimes() {
         engine->restart(TransferMode::Identify);
