@@ -21,6 +21,22 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
                                   "LOW-HIGH", "400-470");
     parser.addOptions({port, virtualRadio, band});
 
+    // Qt's own options (-platform offscreen, -style ...) belong to the toolkit; they are
+    // accepted here and left for it.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin",
+                             "qwindowgeometry", "qwindowtitle", "qwindowicon", "style",
+                             "stylesheet", "session", "display", "geometry", "title"}) {
+        QCommandLineOption toolkit(name, QString(), "value");
+        toolkit.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(toolkit);
+    }
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"}) {
+        QCommandLineOption toolkit(name);
+        toolkit.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(toolkit);
+    }
+
     ParsedCommandLine result;
     if (!parser.parse(arguments)) {
         result.error = parser.errorText();

@@ -13,15 +13,20 @@
 #include "windows/shell/MessageBoxPrompt.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName("Orvex CPS");
-
-    const orvex::ParsedCommandLine parsed = orvex::ParseCommandLine(QApplication::arguments());
+    // The options are read before the window system is reached, so that --help and a
+    // mistyped option work without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const orvex::ParsedCommandLine parsed = orvex::ParseCommandLine(arguments);
     if (!parsed.options) {
         std::fprintf(parsed.helpShown ? stdout : stderr, "%s\n", qPrintable(parsed.error));
         return parsed.helpShown ? 0 : 2;
     }
     orvex::CommandLine options = *parsed.options;
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Orvex CPS");
 
     std::unique_ptr<orvex::PtyRadioHost> virtualRadio;
     if (options.virtualRadio) {
