@@ -55,7 +55,10 @@ MDImain::MDImain(SharedState& state, Clock& clock, Prompt& prompt, SerialPortFac
                        .writesPanel8 = false});
 }
 
-MDImain::~MDImain() = default;
+// The child windows hold the context; they go before it does.
+MDImain::~MDImain() {
+    qDeleteAll(mdiArea_->subWindowList());
+}
 
 QAction* MDImain::addEntry(QWidget* menu, const char* name) {
     auto* action = new QAction(this);
