@@ -75,6 +75,19 @@ inline std::vector<std::uint8_t> Wire(const SimulatedRadio& radio, WireDirection
 }
 
 // The main window's engine parameters: one byte every 10 ms.
+// The 69 bytes a radio answers a read request for `address` with.
+inline ReadReply ReplyFor(const SimulatedRadio& radio, int address) {
+    ReadReply reply{};
+    reply[0] = 0x57;
+    reply[1] = 0x00;
+    reply[2] = static_cast<std::uint8_t>(address >> 8);
+    reply[3] = static_cast<std::uint8_t>(address & 0xFF);
+    reply[4] = 0x40;
+    for (int i = 0; i < 64; ++i)
+        reply[static_cast<size_t>(5 + i)] = radio.memory()[static_cast<size_t>(address + i)];
+    return reply;
+}
+
 inline EngineSettings MainWindowSettings() {
     return EngineSettings{.pacingMs = 10,
                           .burst = false,

@@ -71,17 +71,6 @@ const PlainBlockPlan::Texts kTexts{
     {"读 ", "Reading "},   {" 块", " Block"},   {"写 ", "Writing "},    {" 帧", " Frame"},
     {"读完", "Read done"}, {"读好", "Read ok"}, {"写完", "Write done"}, {"写好", "Write ok"}};
 
-ReadReply ReplyFor(const SimulatedRadio& radio, int address) {
-    ReadReply reply{};
-    reply[0] = 0x57;
-    reply[2] = static_cast<std::uint8_t>(address >> 8);
-    reply[3] = static_cast<std::uint8_t>(address & 0xFF);
-    reply[4] = 0x40;
-    for (int i = 0; i < 64; ++i)
-        reply[static_cast<size_t>(5 + i)] = radio.memory()[static_cast<size_t>(address + i)];
-    return reply;
-}
-
 }  // namespace
 
 // One scenario, identification by the main window and then a three-block read by an

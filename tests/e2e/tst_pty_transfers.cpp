@@ -45,19 +45,6 @@ struct RecordingGrid : ChannelGridAccess {
     std::map<int, std::array<std::uint8_t, 16>> decoded;
 };
 
-// The 69 bytes a radio answers a read request for `address` with.
-ReadReply ReplyFor(const SimulatedRadio& radio, int address) {
-    ReadReply reply{};
-    reply[0] = 0x57;
-    reply[1] = 0x00;
-    reply[2] = static_cast<std::uint8_t>(address >> 8);
-    reply[3] = static_cast<std::uint8_t>(address & 0xFF);
-    reply[4] = 0x40;
-    for (int i = 0; i < 64; ++i)
-        reply[static_cast<size_t>(5 + i)] = radio.memory()[static_cast<size_t>(address + i)];
-    return reply;
-}
-
 std::vector<std::uint8_t> Request(int address, bool first) {
     auto bytes = first ? Bytes({0x06, 0x53}) : Bytes({0x53});
     bytes.insert(bytes.end(), {static_cast<std::uint8_t>(address >> 8),

@@ -46,7 +46,6 @@ class TransferEngine {
     [[nodiscard]] int retriesLeft() const { return retriesLeft_; }
     [[nodiscard]] bool retryPending() const { return timer3_.isEnabled(); }
     [[nodiscard]] const SerialPort& port() const { return *port_; }
-    [[nodiscard]] const EngineSettings& settings() const { return settings_; }
 
   private:
     void start(TransferMode mode);

@@ -28,10 +28,6 @@ void StatusBar::setPanelText(int panel, std::string_view text) {
     panels_[static_cast<size_t>(panel)]->setText(qt(text));
 }
 
-QString StatusBar::panelText(int panel) const {
-    return (panel < 1 || panel > 11) ? QString() : panels_[static_cast<size_t>(panel)]->text();
-}
-
 QLabel* StatusBar::panel(int panel) const {
     return (panel < 1 || panel > 11) ? nullptr : panels_[static_cast<size_t>(panel)];
 }

@@ -18,7 +18,6 @@ class StatusBar : public QStatusBar, public StatusPanels {
     explicit StatusBar(QWidget* parent = nullptr);
 
     void setPanelText(int panel, std::string_view text) override;
-    [[nodiscard]] QString panelText(int panel) const;
     [[nodiscard]] QLabel* panel(int panel) const;
 
     // Panel n gets percentages[n - 1] percent of `screenWidth` pixels; the last panel at
