@@ -9,26 +9,12 @@ namespace orvex {
 namespace {
 
 constexpr std::uint16_t kCompanionArea = 0x1000;
-constexpr int kBlockBytes = 64;
 constexpr int kRecordBytes = 16;
-
-constexpr PlainBlockPlan::Texts kTexts{
-    channel_texts::kReadingBefore, channel_texts::kReadingAfter,  channel_texts::kWritingBefore,
-    channel_texts::kWritingAfter,  channel_texts::kReadDone,      channel_texts::kReadDoneLabel,
-    channel_texts::kWriteDone,     channel_texts::kWriteDoneLabel};
 
 }  // namespace
 
 ChannelPlan::ChannelPlan(SharedState& state, ChannelGridAccess& grid)
-    : PlainBlockPlan(state, {0x00, 0x00}, 0, kWriteBlocks, kTexts), state_(state), grid_(grid) {
-    encodeBlock = [this](int row) {
-        grid_.encodeRow(row);
-        FrameData data;
-        const auto& image = state_.channels.writeImage[static_cast<size_t>(row)];
-        std::copy(image.begin(), image.begin() + kRecordBytes, data.begin());
-        return data;
-    };
-}
+    : state_(state), grid_(grid) {}
 
 int ChannelPlan::ReadBlockCount(int channelCount) {
     return static_cast<int>(channelCount / 4.0 + 0.9) + 1;
@@ -49,15 +35,17 @@ void ChannelPlan::storeReply(const ReadReply& reply) {
 std::optional<NextBlock> ChannelPlan::nextRead() {
     std::uint16_t offset = 0;
     if (!companion_) {
-        offset = static_cast<std::uint16_t>(kCompanionArea + (block_ - 1) * kBlockBytes);
+        offset = static_cast<std::uint16_t>(kCompanionArea + (block_ - 1) * kReadBlockBytes);
         ++block_;
         companion_ = true;
     } else {
         companion_ = false;
         if (block_ > readBlocks_) return std::nullopt;
-        offset = static_cast<std::uint16_t>((block_ - 1) * kBlockBytes);
+        offset = static_cast<std::uint16_t>((block_ - 1) * kReadBlockBytes);
     }
-    return NextBlock{offset, ProgressPercent(block_, readBlocks_ + 1), readingLabel(block_)};
+    return NextBlock{offset, ProgressPercent(block_, readBlocks_ + 1),
+                     CountedLabel(channel_texts::kReadingBefore, block_,
+                                  channel_texts::kReadingAfter, state_.Language_Flag)};
 }
 
 void ChannelPlan::decode() {
@@ -72,11 +60,49 @@ void ChannelPlan::decode() {
             const int channel = first + r;
             if (channel > count) break;
             std::array<std::uint8_t, 16> record;
-            const auto start = reply.begin() + 5 + r * kRecordBytes;
+            const auto start = reply.begin() + kReplyDataOffset + r * kRecordBytes;
             std::copy(start, start + kRecordBytes, record.begin());
             grid_.decodeRow(channel, record);
         }
     }
+}
+
+FrameData ChannelPlan::encodedRow(int row) {
+    grid_.encodeRow(row);
+    FrameData data;
+    const auto& image = state_.channels.writeImage[static_cast<size_t>(row)];
+    std::copy(image.begin(), image.begin() + kRecordBytes, data.begin());
+    return data;
+}
+
+FrameData ChannelPlan::beginWrite() {
+    block_ = 1;
+    return encodedRow(1);
+}
+
+std::optional<NextFrame> ChannelPlan::nextWrite() {
+    if (block_ > kWriteBlocks) return std::nullopt;
+    NextFrame frame;
+    frame.offset = static_cast<std::uint16_t>((block_ - 1) * kRecordBytes);
+    frame.progress = ProgressPercent(block_, kWriteBlocks);
+    frame.label = CountedLabel(channel_texts::kWritingBefore, block_ - 1,
+                               channel_texts::kWritingAfter, state_.Language_Flag);
+    frame.data = encodedRow(block_);
+    ++block_;
+    return frame;
+}
+
+Bilingual ChannelPlan::readDoneMessage() const {
+    return channel_texts::kReadDone;
+}
+Bilingual ChannelPlan::readDoneLabel() const {
+    return channel_texts::kReadDoneLabel;
+}
+Bilingual ChannelPlan::writeDoneMessage() const {
+    return channel_texts::kWriteDone;
+}
+Bilingual ChannelPlan::writeDoneLabel() const {
+    return channel_texts::kWriteDoneLabel;
 }
 
 }  // namespace orvex

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/link/PlainBlockPlan.h"
+#include "core/link/BlockPlan.h"
 #include "core/shell/SharedState.h"
 
 namespace orvex {
@@ -15,11 +15,12 @@ class ChannelGridAccess {
     virtual void decodeRow(int n, const std::array<std::uint8_t, 16>& record) = 0;
 };
 
-// Writes are plain: grid rows 1 to 16 as 16-byte frames from address 0x0000, the first row
-// twice. Reads fetch the channel area (0x0000) and the companion area (0x1000) in
+// Writes grid rows 1 to 16 as 16-byte frames from address 0x0000, row 1 twice (once after
+// the identification, once after its own acknowledgement), each row encoded just before its
+// frame. Reads fetch the channel area (0x0000) and the companion area (0x1000) in
 // alternating 64-byte blocks, N = Int(Chann_Count / 4 + 0.9) + 1 of each, and then decode
 // the channel records by the addresses the radio echoed.
-class ChannelPlan : public PlainBlockPlan {
+class ChannelPlan : public BlockPlan {
   public:
     static constexpr int kWriteBlocks = 16;
 
@@ -28,12 +29,23 @@ class ChannelPlan : public PlainBlockPlan {
     // Blocks of each area a read of `channelCount` channels requests.
     static int ReadBlockCount(int channelCount);
 
+    [[nodiscard]] std::array<std::uint8_t, 2> baseAddress(TransferMode) const override {
+        return {0x00, 0x00};
+    }
     void beginRead() override;
     void storeReply(const ReadReply& reply) override;
     std::optional<NextBlock> nextRead() override;
     void decode() override;
+    FrameData beginWrite() override;
+    std::optional<NextFrame> nextWrite() override;
+    [[nodiscard]] Bilingual readDoneMessage() const override;
+    [[nodiscard]] Bilingual readDoneLabel() const override;
+    [[nodiscard]] Bilingual writeDoneMessage() const override;
+    [[nodiscard]] Bilingual writeDoneLabel() const override;
 
   private:
+    [[nodiscard]] FrameData encodedRow(int row);
+
     SharedState& state_;
     ChannelGridAccess& grid_;
     int block_ = 0;           // k

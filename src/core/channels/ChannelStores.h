@@ -3,12 +3,9 @@
 #include <array>
 #include <cstdint>
 
-namespace orvex {
+#include "core/link/ReadReply.h"
 
-// Bytes of one read reply as the radio sends it: two bytes not examined, the block address
-// (high, low), one byte not examined, then the 64 data bytes.
-inline constexpr int kReplyLength = 69;
-using ReadReply = std::array<std::uint8_t, kReplyLength>;
+namespace orvex {
 
 // Reply slots 1 to 70; index 0 is never used.
 inline constexpr int kReplySlots = 70;

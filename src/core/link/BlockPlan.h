@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "core/channels/ChannelStores.h"
 #include "core/link/CommPort.h"
+#include "core/link/ReadReply.h"
 #include "core/shell/Bilingual.h"
 
 namespace orvex {
@@ -41,9 +41,23 @@ struct EngineSettings {
     bool burst = false;       // the whole frame on the first tick
     int retryDelayMs = 1500;  // from the first watchdog expiry to the next attempt
     PortMessageStyle portMessage = PortMessageStyle::Standard;
-    Bilingual messageTitle{"操作提示", "Operate prompt"};
+    Bilingual messageTitle{"操作提示", "Operate prompt"};  // busy refusals and port faults
+    Bilingual doneTitle{"操作提示", "Operate prompt"};     // the completion message boxes
     bool writesPanel8 = false;  // identifications also write status panel 8
+    // A completed read sets its label before its message box appears (otherwise after).
+    bool readLabelFirst = false;
 };
+
+// Int(part / whole * 100), in this order: 29 / 50 * 100 is a hair below 58 and shows 57.
+inline int ProgressPercent(int part, int whole) {
+    return static_cast<int>(static_cast<double>(part) / whole * 100);
+}
+
+// A progress label: "Reading " + 3 + " Data Block", in the language of `languageFlag`.
+inline std::string CountedLabel(const Bilingual& before, int count, const Bilingual& after,
+                                int languageFlag) {
+    return before.str(languageFlag) + std::to_string(count) + after.str(languageFlag);
+}
 
 // What an editor tells the transfer engine about its memory: where its blocks lie, where
 // replies go, which frame follows which, and what to say when done. Editors differ only

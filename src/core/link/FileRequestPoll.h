@@ -8,13 +8,14 @@
 namespace orvex {
 
 // An editor's Timer4: every 500 ms, from the moment the editor exists, it serves the load
-// and then the save request that a file dialog raised for this editor.
+// and then the save request that a file dialog raised for this editor. While `holdOff`
+// says so (a transfer runs), requests stay pending for a later tick.
 class FileRequestPoll {
   public:
     static constexpr int kIntervalMs = 500;
 
     FileRequestPoll(Clock& clock, FileRequests& requests, int editorId, std::function<void()> load,
-                    std::function<void()> save);
+                    std::function<void()> save, std::function<bool()> holdOff = {});
 
   private:
     void poll();
@@ -23,6 +24,7 @@ class FileRequestPoll {
     int editorId_;
     std::function<void()> load_;
     std::function<void()> save_;
+    std::function<bool()> holdOff_;
     Timer timer4_;
 };
 

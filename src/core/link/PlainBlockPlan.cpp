@@ -3,49 +3,50 @@
 namespace orvex {
 
 PlainBlockPlan::PlainBlockPlan(const SharedState& state, std::array<std::uint8_t, 2> base,
-                               int readBlocks, int writeBlocks, Texts texts)
+                               int readBlocks, int writeFrames, Texts texts)
     : state_(state),
       base_(base),
       readBlocks_(readBlocks),
-      writeBlocks_(writeBlocks),
+      writeFrames_(writeFrames),
       texts_(texts) {}
 
 void PlainBlockPlan::storeReply(const ReadReply& reply) {
-    if (onReply) onReply(block_, reply);
+    if (onReply) onReply(counter_ - 2, reply);
 }
 
 std::optional<NextBlock> PlainBlockPlan::nextRead() {
-    ++block_;
-    if (block_ > readBlocks_) return std::nullopt;
-    return NextBlock{static_cast<std::uint16_t>((block_ - 1) * 64),
-                     ProgressPercent(block_, readBlocks_ + 1), readingLabel(block_)};
-}
-
-std::string PlainBlockPlan::readingLabel(int block) const {
-    const int language = state_.Language_Flag;
-    return texts_.readingBefore.str(language) + std::to_string(block) +
-           texts_.readingAfter.str(language);
+    if (counter_ > readBlocks_) return std::nullopt;
+    NextBlock block;
+    block.offset = static_cast<std::uint16_t>((counter_ - 1) * kReadBlockBytes);
+    ++counter_;
+    block.progress = ProgressPercent(counter_, readBlocks_ + 1);
+    block.label =
+        CountedLabel(texts_.readingBefore, counter_, texts_.readingAfter, state_.Language_Flag);
+    return block;
 }
 
 void PlainBlockPlan::decode() {
     if (onDecode) onDecode();
 }
 
+FrameData PlainBlockPlan::dataOf(int frame) const {
+    return frameData ? frameData(frame) : FrameData{};
+}
+
 FrameData PlainBlockPlan::beginWrite() {
-    block_ = 1;
-    return encodeBlock ? encodeBlock(1) : FrameData{};
+    counter_ = 1;
+    return dataOf(0);
 }
 
 std::optional<NextFrame> PlainBlockPlan::nextWrite() {
-    if (block_ > writeBlocks_) return std::nullopt;
-    const int language = state_.Language_Flag;
+    if (counter_ >= writeFrames_) return std::nullopt;
     NextFrame frame;
-    frame.offset = static_cast<std::uint16_t>((block_ - 1) * 16);
-    frame.progress = ProgressPercent(block_, writeBlocks_);
-    frame.label = texts_.writingBefore.str(language) + std::to_string(block_ - 1) +
-                  texts_.writingAfter.str(language);
-    frame.data = encodeBlock ? encodeBlock(block_) : FrameData{};
-    ++block_;
+    frame.offset = static_cast<std::uint16_t>(counter_ * 16);
+    frame.progress = ProgressPercent(counter_, writeFrames_);
+    frame.label =
+        CountedLabel(texts_.writingBefore, counter_ - 1, texts_.writingAfter, state_.Language_Flag);
+    frame.data = dataOf(counter_);
+    ++counter_;
     return frame;
 }
 

@@ -1,16 +1,23 @@
 #pragma once
 
 #include <functional>
-#include <vector>
 
 #include "core/link/BlockPlan.h"
+#include "core/shell/SharedState.h"
 
 namespace orvex {
 
-// A plan over one contiguous area: read blocks 1 to `readBlocks` at offsets 0, 64, 128, ...
-// and write frames 1 to `writeBlocks` at offsets 0, 16, 32, ... with the first frame sent
-// twice (once after the identification, once after its acknowledgement), as every
-// one-byte-paced editor writes.
+// A plan over one contiguous area, as every editor but the channel editor moves it.
+//
+// Read: after the identification the request for offset 0 goes out and the block counter
+// starts at 2; each reply is stored as block (counter - 2), that is blocks 0, 1, 2, ...; then
+// offset (counter - 1) * 64 is requested and the counter goes up, until it passes
+// `readBlocks`. After each request the bar shows Int(counter / (readBlocks + 1) * 100) and
+// the label the counter.
+//
+// Write: frame 0 (offset 0) follows the identification, frame L (offset 16 L) the
+// acknowledgement of frame L - 1; the acknowledgement of the last frame completes the
+// write. Before frame L the bar shows Int(L / writeFrames * 100) and the label L - 1.
 class PlainBlockPlan : public BlockPlan {
   public:
     struct Texts {
@@ -25,17 +32,18 @@ class PlainBlockPlan : public BlockPlan {
     };
 
     PlainBlockPlan(const SharedState& state, std::array<std::uint8_t, 2> base, int readBlocks,
-                   int writeBlocks, Texts texts);
+                   int writeFrames, Texts texts);
 
-    // Where the replies go (slot k holds block k) and where frame data comes from.
+    // Where reply `block` (0-based) goes, where frame `frame` (0-based) comes from, and what
+    // a completed read does.
     std::function<void(int block, const ReadReply&)> onReply;
-    std::function<FrameData(int block)> encodeBlock;
+    std::function<FrameData(int frame)> frameData;
     std::function<void()> onDecode;
 
     [[nodiscard]] std::array<std::uint8_t, 2> baseAddress(TransferMode) const override {
         return base_;
     }
-    void beginRead() override { block_ = 1; }
+    void beginRead() override { counter_ = 2; }
     void storeReply(const ReadReply& reply) override;
     std::optional<NextBlock> nextRead() override;
     void decode() override;
@@ -46,22 +54,18 @@ class PlainBlockPlan : public BlockPlan {
     [[nodiscard]] Bilingual writeDoneMessage() const override { return texts_.writeDone; }
     [[nodiscard]] Bilingual writeDoneLabel() const override { return texts_.writeDoneLabel; }
 
-    // Int(part / whole * 100), in this order: 29 / 50 * 100 is a hair below 58 and shows 57.
-    static int ProgressPercent(int part, int whole) {
-        return static_cast<int>(static_cast<double>(part) / whole * 100);
-    }
-
-  protected:
-    // "Reading " + block + " Data Block" and the like, in the current language.
-    [[nodiscard]] std::string readingLabel(int block) const;
+    [[nodiscard]] int readBlocks() const { return readBlocks_; }
+    [[nodiscard]] int writeFrames() const { return writeFrames_; }
 
   private:
+    [[nodiscard]] FrameData dataOf(int frame) const;
+
     const SharedState& state_;
     std::array<std::uint8_t, 2> base_;
     int readBlocks_;
-    int writeBlocks_;
+    int writeFrames_;
     Texts texts_;
-    int block_ = 0;
+    int counter_ = 0;
 };
 
 }  // namespace orvex

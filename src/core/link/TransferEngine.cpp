@@ -279,9 +279,13 @@ void TransferEngine::completeRead() {
     writeBusy_ = false;
     closePort();
     plan_.decode();
+    const auto label = [this] {
+        if (view_) view_->setTransferLabel(plan_.readDoneLabel().pick(state_.Language_Flag));
+    };
+    if (settings_.readLabelFirst) label();
     const int language = state_.Language_Flag;
-    prompt_.warning(settings_.messageTitle.pick(language), plan_.readDoneMessage().pick(language));
-    if (view_) view_->setTransferLabel(plan_.readDoneLabel().pick(state_.Language_Flag));
+    prompt_.warning(settings_.doneTitle.pick(language), plan_.readDoneMessage().pick(language));
+    if (!settings_.readLabelFirst) label();
 }
 
 void TransferEngine::completeWrite() {
@@ -290,7 +294,7 @@ void TransferEngine::completeWrite() {
     readBusy_ = false;
     writeBusy_ = false;
     const int language = state_.Language_Flag;
-    prompt_.warning(settings_.messageTitle.pick(language), plan_.writeDoneMessage().pick(language));
+    prompt_.warning(settings_.doneTitle.pick(language), plan_.writeDoneMessage().pick(language));
     if (view_) view_->setTransferLabel(plan_.writeDoneLabel().pick(state_.Language_Flag));
 }
 

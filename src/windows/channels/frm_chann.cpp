@@ -1,12 +1,9 @@
 #include "windows/channels/frm_chann.h"
 
-#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
@@ -19,11 +16,9 @@
 #include "core/codec/Frequency.h"
 #include "core/link/LinkTexts.h"
 #include "platform/files/SafeFileWriter.h"
-#include "windows/dialogs/FileDialog.h"
 #include "windows/grid/FlexGrid.h"
 #include "windows/grid/OverlayDropDown.h"
 #include "windows/grid/OverlayTextBox.h"
-#include "windows/shell/ChildWindow.h"
 #include "windows/shell/QtText.h"
 
 namespace orvex {
@@ -36,51 +31,35 @@ constexpr int kEnter = 13;
 constexpr int kFirstToneColumn = 3;
 constexpr int kLastColumn = 11;
 
-EngineSettings ChannelEngineSettings() {
-    EngineSettings settings;
-    settings.pacingMs = 5;
-    settings.retryDelayMs = 1500;
-    settings.portMessage = PortMessageStyle::Channel;
-    settings.messageTitle = texts::kTitle;
-    return settings;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(name);
-    button->setAutoDefault(false);
-    return button;
-}
+const EditorFrameProfile kProfile{
+    .name = "frm_chann",
+    .caption = texts::kCaption,
+    .widthDivisor = 1.37,
+    .heightDivisor = 1.5,
+    .buttons = {texts::kRead, texts::kWrite, texts::kOpen, texts::kSave, texts::kClose},
+    .engine = {.pacingMs = 5,
+               .burst = false,
+               .retryDelayMs = 1500,
+               .portMessage = PortMessageStyle::Channel,
+               .messageTitle = texts::kTitle,
+               .doneTitle = texts::kTitle},
+    .openDialog = FileDialogKind::OpenChann,
+    .saveDialog = FileDialogKind::SaveChann,
+};
 
 }  // namespace
 
 frm_chann::frm_chann(AppContext& context, QWidget& mainWindow, QWidget* parent)
-    : QWidget(parent),
-      context_(context),
-      state_(context.state),
-      mainWindow_(mainWindow),
-      editorId_(context.state.fileRequests.registerEditor()),
+    : EditorWindow(context, mainWindow, kProfile, parent),
       MSF_Chann(new FlexGrid(this)),
       Text_Edit(new OverlayTextBox(MSF_Chann)),
       Combo_edit(new OverlayDropDown(MSF_Chann)),
-      Command_read(MakeButton(this, "Command_read")),
-      Command_Write(MakeButton(this, "Command_Write")),
-      Command_clear(MakeButton(this, "Command_clear")),
-      Command_save(MakeButton(this, "Command_save")),
-      Command_open(MakeButton(this, "Command_open")),
-      Command_close(MakeButton(this, "Command_close")),
-      ProgressBar1(new QProgressBar(this)),
-      Label_tr_count(new QLabel(this)),
+      Command_clear(addButton("Command_clear", texts::kClear)),
       Label_chann(new QLabel(this)),
       plan_(context.state, *this) {
-    setObjectName("frm_chann");
-    setAttribute(Qt::WA_DeleteOnClose);
     MSF_Chann->setObjectName("MSF_Chann");
     Text_Edit->setObjectName("Text_Edit");
     Combo_edit->setObjectName("Combo_edit");
-    ProgressBar1->setObjectName("ProgressBar1");
-    ProgressBar1->setRange(0, 100);
-    Label_tr_count->setObjectName("Label_tr_count");
     Label_chann->setObjectName("Label_chann");
 
     auto* buttons = new QHBoxLayout;
@@ -96,12 +75,7 @@ frm_chann::frm_chann(AppContext& context, QWidget& mainWindow, QWidget* parent)
     layout->addLayout(status);
     layout->addLayout(buttons);
 
-    connect(Command_read, &QPushButton::clicked, this, &frm_chann::Command_read_Click);
-    connect(Command_Write, &QPushButton::clicked, this, &frm_chann::Command_Write_Click);
     connect(Command_clear, &QPushButton::clicked, this, &frm_chann::Command_clear_Click);
-    connect(Command_save, &QPushButton::clicked, this, &frm_chann::Command_save_Click);
-    connect(Command_open, &QPushButton::clicked, this, &frm_chann::Command_open_Click);
-    connect(Command_close, &QPushButton::clicked, this, &frm_chann::Command_close_Click);
     connect(MSF_Chann, &FlexGrid::clicked, this, &frm_chann::MSF_Chann_Click);
     connect(MSF_Chann, &FlexGrid::leaveCell, this, &frm_chann::MSF_Chann_LeaveCell);
     connect(MSF_Chann, &FlexGrid::scrolled, this, &frm_chann::MSF_Chann_Scroll);
@@ -111,18 +85,12 @@ frm_chann::frm_chann(AppContext& context, QWidget& mainWindow, QWidget* parent)
     connect(Combo_edit, &OverlayDropDown::changed, this, &frm_chann::Combo_edit_Change);
     connect(Combo_edit, &OverlayDropDown::gotFocus, this, &frm_chann::Combo_edit_GotFocus);
 
-    engine_ = std::make_unique<TransferEngine>(
-        state_, context.clock, context.prompt, context.panels, context.makePort(), plan_,
-        ChannelEngineSettings(), static_cast<TransferView*>(this));
-    poll_ = std::make_unique<FileRequestPoll>(
-        context.clock, state_.fileRequests, editorId_, [this] { loadChannelFile(); },
-        [this] { saveChannelFile(); });
+    installEngine(plan_);
 
     // Form_Load
-    setCaptions();
+    setGridCaptions();
     Text_Edit->hide();
     Combo_edit->hide();
-    engine_->shutDown();
     resetProgress();
     state_.channels.clearReplies();
     Form_Activate();
@@ -130,20 +98,8 @@ frm_chann::frm_chann(AppContext& context, QWidget& mainWindow, QWidget* parent)
         emptyRow(row);
 }
 
-frm_chann::~frm_chann() {
-    state_.fileRequests.dropFor(editorId_);
-}
-
-void frm_chann::setCaptions() {
-    const int language = state_.Language_Flag;
-    setWindowTitle(qt(texts::kCaption.pick(language)));
-    Command_read->setText(qt(texts::kRead.pick(language)));
-    Command_Write->setText(qt(texts::kWrite.pick(language)));
-    Command_clear->setText(qt(texts::kClear.pick(language)));
-    Command_save->setText(qt(texts::kSave.pick(language)));
-    Command_open->setText(qt(texts::kOpen.pick(language)));
-    Command_close->setText(qt(texts::kClose.pick(language)));
-    MSF_Chann->setFormatString(qt(texts::kHeader.pick(language)));
+void frm_chann::setGridCaptions() {
+    MSF_Chann->setFormatString(caption(texts::kHeader));
     // Each column as wide as its heading or its widest content, whichever is more, so that
     // all twelve fit a window on a 1366-pixel screen.
     const QFontMetrics metrics(MSF_Chann->font());
@@ -157,34 +113,6 @@ void frm_chann::setCaptions() {
         MSF_Chann->setColWidth(col, width + padding);
     }
     MSF_Chann->view()->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
-}
-
-void frm_chann::showEvent(QShowEvent* event) {
-    QWidget::showEvent(event);
-    if (!placed_) {
-        placed_ = true;
-        placeWindow();
-        if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget())) {
-            connect(frame, &QMdiSubWindow::windowStateChanged, this,
-                    [this](Qt::WindowStates before, Qt::WindowStates now) {
-                        if (!(before & Qt::WindowActive) && (now & Qt::WindowActive))
-                            Form_Activate();
-                    });
-        }
-    }
-}
-
-void frm_chann::placeWindow() {
-    const QSize size(static_cast<int>(mainWindow_.width() / 1.37),
-                     static_cast<int>(mainWindow_.height() / 1.5));
-    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
-    if (frame && frame->mdiArea()) {
-        const QSize client = frame->mdiArea()->viewport()->size();
-        frame->setGeometry((client.width() - size.width()) / 2,
-                           (client.height() - size.height()) / 2, size.width(), size.height());
-    } else {
-        resize(size);
-    }
 }
 
 void frm_chann::resizeEvent(QResizeEvent* event) {
@@ -215,8 +143,7 @@ int frm_chann::lastRow() const {
 }
 
 void frm_chann::warn(const Bilingual& text) {
-    const int language = state_.Language_Flag;
-    context_.prompt.warning(texts::kTitle.pick(language), text.pick(language));
+    EditorWindow::warn(texts::kTitle, text);
 }
 
 void frm_chann::giveDefaults(int row) {
@@ -425,37 +352,8 @@ void frm_chann::decodeRow(int n, const std::array<std::uint8_t, 16>& record) {
     decodeIntoRow(n, record, DecodeStyle::AfterRead);
 }
 
-void frm_chann::showProgress(int value) {
-    ProgressBar1->setValue(value);
-    ProgressBar1->show();
-}
-
-void frm_chann::setTransferLabel(std::string_view text) {
-    Label_tr_count->setText(qt(text));
-}
-
-void frm_chann::resetProgress() {
-    ProgressBar1->setValue(0);
-    Label_tr_count->clear();
-    ProgressBar1->hide();
-}
-
 // ---------------------------------------------------------------------------------------
 // Buttons
-
-bool frm_chann::refuseWhileBusy(const Bilingual& text) {
-    if (!engine_->isBusy()) return false;
-    warn(text);
-    return true;
-}
-
-void frm_chann::Command_read_Click() {
-    engine_->startByButton(TransferMode::Read);
-}
-
-void frm_chann::Command_Write_Click() {
-    engine_->startByButton(TransferMode::Write);
-}
 
 void frm_chann::Command_clear_Click() {
     if (refuseWhileBusy(link_texts::kBusyClear)) return;
@@ -466,58 +364,10 @@ void frm_chann::Command_clear_Click() {
         emptyRow(row);
 }
 
-void frm_chann::Command_save_Click() {
-    if (refuseWhileBusy(link_texts::kBusy)) return;
-    showFileDialog(FileDialogKind::SaveChann);
-}
-
-void frm_chann::Command_open_Click() {
-    if (refuseWhileBusy(link_texts::kBusy)) return;
-    showFileDialog(FileDialogKind::OpenChann);
-}
-
-void frm_chann::Command_close_Click() {
-    if (refuseWhileBusy(link_texts::kBusyClose)) return;
-    closingByButton_ = true;
-    closeFileDialogs();
-    CloseChildWindow(this);
-}
-
-void frm_chann::closeEvent(QCloseEvent* event) {
-    // Closed by its close box or by the main window: a running transfer is only warned
-    // about, and the window closes all the same.
-    if (!closingByButton_ && engine_->isBusy()) warn(link_texts::kBusyCloseOtherwise);
-    engine_->shutDown();
-    state_.fileRequests.dropFor(editorId_);
-    event->accept();
-}
-
-void frm_chann::showFileDialog(FileDialogKind kind) {
-    QPointer<FileDialog>& dialog = kind == FileDialogKind::OpenChann ? openDialog_ : saveDialog_;
-    if (dialog) {
-        QWidget* frame = dialog->parentWidget() ? dialog->parentWidget() : dialog.data();
-        frame->show();
-        frame->raise();
-        dialog->activateWindow();
-        return;
-    }
-    dialog = new FileDialog(kind, state_, context_.prompt, editorId_);
-    if (context_.showChild) {
-        context_.showChild(dialog);
-    } else {
-        dialog->show();
-    }
-}
-
-void frm_chann::closeFileDialogs() {
-    for (FileDialog* dialog : {openDialog_.data(), saveDialog_.data()})
-        if (dialog) CloseChildWindow(dialog);
-}
-
 // ---------------------------------------------------------------------------------------
 // Channel files
 
-void frm_chann::saveChannelFile() {
+void frm_chann::saveFile() {
     const int language = state_.Language_Flag;
     const QString before = Label_tr_count->text();
     Label_tr_count->setText(qt(texts::kSaving.pick(language)));
@@ -545,7 +395,7 @@ void frm_chann::saveChannelFile() {
     resetProgress();
 }
 
-void frm_chann::loadChannelFile() {
+void frm_chann::loadFile() {
     const int language = state_.Language_Flag;
     QByteArray bytes;
     QString error;

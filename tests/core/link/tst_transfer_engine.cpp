@@ -16,10 +16,10 @@ const PlainBlockPlan::Texts kTexts{
     {"读 ", "Reading "},   {" 块", " Block"},   {"写 ", "Writing "},    {" 帧", " Frame"},
     {"读完", "Read done"}, {"读好", "Read ok"}, {"写完", "Write done"}, {"写好", "Write ok"}};
 
-FrameData FrameFor(int block) {
+FrameData FrameFor(int frame) {
     FrameData data;
     for (size_t i = 0; i < data.size(); ++i)
-        data[i] = static_cast<std::uint8_t>(block * 16 + i);
+        data[i] = static_cast<std::uint8_t>(frame * 16 + i + 1);
     return data;
 }
 
@@ -68,7 +68,7 @@ class TransferEngineTest : public QObject {
         plan->onReply = [this](int block, const ReadReply& reply) {
             replies.push_back({block, reply});
         };
-        plan->encodeBlock = FrameFor;
+        plan->frameData = FrameFor;
         plan->onDecode = [this] { ++decodes; };
         replies.clear();
         decodes = 0;
@@ -96,20 +96,21 @@ class TransferEngineTest : public QObject {
                  Concat({kOpening, ReadRequest(0x02, 0x20, true), Bytes({0x06}),
                          ReadRequest(0x02, 0x60, false), Bytes({0x06}),
                          ReadRequest(0x02, 0xA0, false), Bytes({0x06})}));
+        // Replies are stored as blocks 0, 1, 2; the counter shown runs from 3 to 4 of 4.
         QCOMPARE(replies.size(), size_t(3));
-        for (int k = 1; k <= 3; ++k) {
-            const ReadReply& reply = replies[static_cast<size_t>(k - 1)].second;
-            QCOMPARE(replies[static_cast<size_t>(k - 1)].first, k);
+        for (int k = 0; k < 3; ++k) {
+            const ReadReply& reply = replies[static_cast<size_t>(k)].second;
+            QCOMPARE(replies[static_cast<size_t>(k)].first, k);
             QCOMPARE(int(reply[2]), 0x02);
-            QCOMPARE(int(reply[3]), 0x20 + 0x40 * (k - 1));
-            QCOMPARE(int(reply[5]), (0x40 * (k - 1)) ^ 0x5A);
-            QCOMPARE(int(reply[68]), (0x40 * (k - 1) + 63) ^ 0x5A);
+            QCOMPARE(int(reply[3]), 0x20 + 0x40 * k);
+            QCOMPARE(int(reply[5]), (0x40 * k) ^ 0x5A);
+            QCOMPARE(int(reply[68]), (0x40 * k + 63) ^ 0x5A);
         }
         QCOMPARE(decodes, 1);
-        QCOMPARE(view.progress, (std::vector<int>{0, 50, 75}));
+        QCOMPARE(view.progress, (std::vector<int>{0, 75, 100}));
         QCOMPARE(view.labels,
-                 (std::vector<std::string>{"Connecting with transceiver. ", "Reading 2 Block",
-                                           "Reading 3 Block", "Read ok"}));
+                 (std::vector<std::string>{"Connecting with transceiver. ", "Reading 3 Block",
+                                           "Reading 4 Block", "Read ok"}));
         QCOMPARE(rig->prompt.messages.size(), size_t(1));
         QCOMPARE(rig->prompt.messages[0].title, std::string("Operate prompt"));
         QCOMPARE(rig->prompt.messages[0].text, std::string("Read done"));
@@ -140,18 +141,18 @@ class TransferEngineTest : public QObject {
     void writeOfThreeBlocks() {
         QVERIFY(engine->startByButton(TransferMode::Write));
         QVERIFY(runUntilIdle());
-        // The first frame goes out twice: after the identification and after its own
-        // acknowledgement; every frame starts with 0x06.
-        QCOMPARE(rig->wire(WireDirection::ToRadio),
-                 Concat({kOpening, WriteFrame(0x02, 0x20, FrameFor(1)),
-                         WriteFrame(0x02, 0x20, FrameFor(1)), WriteFrame(0x02, 0x30, FrameFor(2)),
-                         WriteFrame(0x02, 0x40, FrameFor(3))}));
-        for (int block = 1; block <= 3; ++block)
+        // Frame 0 follows the identification, each later frame the acknowledgement of the
+        // one before; every frame starts with 0x06.
+        QCOMPARE(
+            rig->wire(WireDirection::ToRadio),
+            Concat({kOpening, WriteFrame(0x02, 0x20, FrameFor(0)),
+                    WriteFrame(0x02, 0x30, FrameFor(1)), WriteFrame(0x02, 0x40, FrameFor(2))}));
+        for (int frame = 0; frame < 3; ++frame)
             for (int i = 0; i < 16; ++i)
-                QCOMPARE(
-                    int(rig->radio.memory()[static_cast<size_t>(0x0220 + (block - 1) * 16 + i)]),
-                    block * 16 + i);
-        QCOMPARE(view.progress, (std::vector<int>{0, 33, 66, 100}));
+                QCOMPARE(int(rig->radio.memory()[static_cast<size_t>(0x0220 + frame * 16 + i)]),
+                         frame * 16 + i + 1);
+        QCOMPARE(int(rig->radio.memory()[0x0250]), 0x30 ^ 0x5A);  // untouched
+        QCOMPARE(view.progress, (std::vector<int>{0, 33, 66}));
         QCOMPARE(view.labels.back(), std::string("Write ok"));
         QCOMPARE(view.labels[1], std::string("Writing 0 Frame"));
         QCOMPARE(rig->prompt.messages.at(0).text, std::string("Write done"));
@@ -162,8 +163,8 @@ class TransferEngineTest : public QObject {
         std::vector<Micros> acks;
         for (size_t i = 9; i < received.size(); ++i)
             acks.push_back(received[i].time);
-        QCOMPARE(acks.size(), size_t(4));
-        for (size_t frame = 1; frame < 4; ++frame)
+        QCOMPARE(acks.size(), size_t(3));
+        for (size_t frame = 1; frame < 3; ++frame)
             QVERIFY(sent[8 + 21 * frame].time > acks[frame - 1]);
     }
 
