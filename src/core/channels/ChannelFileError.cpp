@@ -1,8 +1,8 @@
 #include "core/channels/ChannelFileError.h"
 
-#include <initializer_list>
 #include <string_view>
 
+#include "core/codec/MessageText.h"
 #include "core/shell/Bilingual.h"
 
 namespace orvex {
@@ -33,26 +33,10 @@ constexpr Bilingual kAtCount{"（文件开头的信道数量）",
                              " (the channel count at the start of the file)"};
 constexpr Bilingual kAtRecord{"（第 %1 条信道记录，第 %2 个数值）", " (record %1, value %2)"};
 
-std::string Fill(std::string_view pattern, std::initializer_list<std::string> arguments) {
-    std::string text;
-    text.reserve(pattern.size() + 64);
-    for (std::size_t i = 0; i < pattern.size(); ++i) {
-        const char next = i + 1 < pattern.size() ? pattern[i + 1] : '\0';
-        const auto index = static_cast<std::size_t>(next - '1');
-        if (pattern[i] == '%' && next >= '1' && next <= '9' && index < arguments.size()) {
-            text += *(arguments.begin() + index);
-            ++i;
-        } else {
-            text += pattern[i];
-        }
-    }
-    return text;
-}
-
 std::string Location(const ChannelFileError& error, int languageFlag) {
     if (error.record == 0) return kAtCount.str(languageFlag);
-    return Fill(kAtRecord.pick(languageFlag),
-                {std::to_string(error.record), std::to_string(error.value)});
+    return FillPlaceholders(kAtRecord.pick(languageFlag),
+                            {std::to_string(error.record), std::to_string(error.value)});
 }
 
 // English needs the noun with its number; the Chinese texts carry their own measure words.
@@ -63,7 +47,7 @@ std::string Counted(long long n, std::string_view one, std::string_view many, in
 
 std::string TooFewValuesText(const ChannelFileError& error, int languageFlag) {
     const int missingRecords = error.announcedCount - error.completeRecords;
-    return Fill(
+    return FillPlaceholders(
         kTooFewValues.pick(languageFlag),
         {Counted(error.announcedCount, "channel", "channels", languageFlag),
          Counted(error.completeRecords, "complete record", "complete records", languageFlag),
@@ -78,16 +62,16 @@ std::string ChannelFileErrorText(const ChannelFileError& error, int languageFlag
         case ChannelFileFault::NoCount:
             return kNoCount.str(languageFlag);
         case ChannelFileFault::NotANumber:
-            return Fill(kNotANumber.pick(languageFlag),
-                        {error.text, Location(error, languageFlag)});
+            return FillPlaceholders(kNotANumber.pick(languageFlag),
+                                    {error.text, Location(error, languageFlag)});
         case ChannelFileFault::HasDecimals:
-            return Fill(kHasDecimals.pick(languageFlag),
-                        {error.text, Location(error, languageFlag)});
+            return FillPlaceholders(kHasDecimals.pick(languageFlag),
+                                    {error.text, Location(error, languageFlag)});
         case ChannelFileFault::CountOutOfRange:
-            return Fill(kCountOutOfRange.pick(languageFlag), {error.text});
+            return FillPlaceholders(kCountOutOfRange.pick(languageFlag), {error.text});
         case ChannelFileFault::ValueOutOfRange:
-            return Fill(kValueOutOfRange.pick(languageFlag),
-                        {error.text, Location(error, languageFlag)});
+            return FillPlaceholders(kValueOutOfRange.pick(languageFlag),
+                                    {error.text, Location(error, languageFlag)});
         case ChannelFileFault::TooFewValues:
             return TooFewValuesText(error, languageFlag);
     }
