@@ -34,6 +34,8 @@
 #include "core/link/LinkTexts.h"
 #include "core/link/PlainBlockPlan.h"
 #include "core/link/TransferEngine.h"
+#include "core/options/OptionPlan.h"
+#include "core/options/OptionTexts.h"
 #include "core/shell/StartupTables.h"
 #include "platform/QtClock.h"
 #include "platform/QtSerialPort.h"
@@ -139,7 +141,7 @@ class LoggingPort : public SerialPort {
     PortLog& log_;
 };
 
-enum class Kind { Identification, PlainRead, ChannelRead, ChannelWrite };
+enum class Kind { Identification, PlainRead, ChannelRead, ChannelWrite, OptionRead, OptionWrite };
 
 struct Scenario {
     std::string name;
@@ -232,6 +234,10 @@ class LinkBench {
             case Kind::ChannelWrite:
                 plan = std::make_unique<ChannelPlan>(state_, grid);
                 break;
+            case Kind::OptionRead:
+            case Kind::OptionWrite:
+                plan = std::make_unique<OptionPlan>(state_);
+                break;
         }
         auto port =
             std::make_unique<LoggingPort>(std::make_unique<QtSerialPort>(catalog_), run.log);
@@ -246,8 +252,9 @@ class LinkBench {
         if (s.kind == Kind::Identification)
             engine.restart(TransferMode::Identify);
         else
-            engine.startByButton(s.kind == Kind::ChannelWrite ? TransferMode::Write
-                                                              : TransferMode::Read);
+            engine.startByButton(s.kind == Kind::ChannelWrite || s.kind == Kind::OptionWrite
+                                     ? TransferMode::Write
+                                     : TransferMode::Read);
         if (!doneAt) loop.exec();
 
         run.completed = doneAt.has_value() && prompt.texts.size() <= 1 &&
@@ -255,6 +262,8 @@ class LinkBench {
         if (run.completed && s.kind != Kind::Identification) {
             const auto& expected = s.kind == Kind::ChannelWrite  ? channel_texts::kWriteDone
                                    : s.kind == Kind::ChannelRead ? channel_texts::kReadDone
+                                   : s.kind == Kind::OptionRead  ? option_texts::kReadDone
+                                   : s.kind == Kind::OptionWrite ? option_texts::kWriteDone
                                                                  : kPlainTexts.readDone;
             run.completed = prompt.texts.front() == expected.pick(0);
         }
@@ -316,7 +325,8 @@ void PrintBreakdown(const Scenario& s, const Run& run, const LinkBench& bench) {
     size_t written = 0;  // bytes of the command stream consumed so far
     size_t replyBytes = 0;
     size_t arrival = 0;
-    const bool reads = s.kind == Kind::PlainRead || s.kind == Kind::ChannelRead;
+    const bool reads =
+        s.kind == Kind::PlainRead || s.kind == Kind::ChannelRead || s.kind == Kind::OptionRead;
     for (size_t i = 0; i < s.exchanges.size(); ++i) {
         const Exchange& e = s.exchanges[i];
         // In a read, every reply but the identification's is followed by an acknowledgement
@@ -410,6 +420,10 @@ int main(int argc, char* argv[]) {
          ReadExchanges(2 * ChannelPlan::ReadBlockCount(128))},
         {"channel write, 16 channels (17 frames)", Kind::ChannelWrite, 5, 16,
          WriteExchanges(ChannelPlan::kWriteBlocks + 1)},
+        {"options read, 10 ms (4 blocks)", Kind::OptionRead, 10, 4,
+         ReadExchanges(OptionPlan::kReadBlocks)},
+        {"options write, 10 ms (4 frames)", Kind::OptionWrite, 10, 4,
+         WriteExchanges(OptionPlan::kWriteFrames)},
     };
 
     LinkBench bench;

@@ -43,6 +43,7 @@ const EditorFrameProfile kProfile{
                .portMessage = PortMessageStyle::Channel,
                .messageTitle = texts::kTitle,
                .doneTitle = texts::kTitle},
+    .closeRefusal = link_texts::kBusyClose,
     .openDialog = FileDialogKind::OpenChann,
     .saveDialog = FileDialogKind::SaveChann,
 };

@@ -133,7 +133,7 @@ void EditorWindow::Command_save_Click() {
 }
 
 void EditorWindow::Command_close_Click() {
-    if (refuseWhileBusy(link_texts::kBusyClose)) return;
+    if (refuseWhileBusy(profile_.closeRefusal)) return;
     closingByButton_ = true;
     closeFileDialogs();
     CloseChildWindow(this);

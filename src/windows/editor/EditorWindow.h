@@ -34,7 +34,8 @@ struct EditorFrameProfile {
     double widthDivisor;
     double heightDivisor;
     ButtonCaptions buttons;
-    EngineSettings engine;  // its message title is also the busy refusals' title
+    EngineSettings engine;   // its message title is also the busy refusals' title
+    Bilingual closeRefusal;  // what the Close button says while a transfer runs
     // The dialogs that Open and Save show; without one the button only refuses while busy.
     std::optional<FileDialogKind> openDialog;
     std::optional<FileDialogKind> saveDialog;

@@ -13,6 +13,7 @@
 #include "core/shell/MainWindowTexts.h"
 #include "core/shell/StartupTables.h"
 #include "windows/channels/frm_chann.h"
+#include "windows/options/frm_option.h"
 #include "windows/shell/ChildWindow.h"
 #include "windows/shell/QtText.h"
 #include "windows/shell/StatusBar.h"
@@ -73,7 +74,7 @@ void MDImain::buildMenus() {
     fm->setVisible(false);
     fm->setEnabled(false);
     connect(addEntry(bar, "chann_edit"), &QAction::triggered, this, &MDImain::openChannelEditor);
-    addEntry(bar, "sys_edit");
+    connect(addEntry(bar, "sys_edit"), &QAction::triggered, this, &MDImain::openOptionEditor);
 
     sigMenu_ = new QMenu(this);
     sigMenu_->setObjectName("sig_edit");
@@ -223,6 +224,10 @@ void MDImain::showDialog(QWidget* dialog) {
 
 void MDImain::openChannelEditor() {
     openChild("frm_chann", [this] { return new frm_chann(context_, *this); });
+}
+
+void MDImain::openOptionEditor() {
+    openChild("frm_option", [this] { return new frm_option(context_, *this); });
 }
 
 void MDImain::Exit() {

@@ -48,6 +48,7 @@ class MDImain : public QMainWindow {
     [[nodiscard]] QWidget* childWindow(const QString& name) const;
 
     void openChannelEditor();
+    void openOptionEditor();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

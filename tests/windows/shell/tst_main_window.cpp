@@ -19,6 +19,16 @@ QString PanelText(const MDImain& window, int n) {
     return panel ? panel->text() : QString("<no panel>");
 }
 
+// Notes the windows that receive their close event, in order.
+struct CloseOrder : QObject {
+    explicit CloseOrder(QStringList& closed) : closed_(closed) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Close) closed_ << watched->objectName();
+        return false;
+    }
+    QStringList& closed_;
+};
+
 }  // namespace
 
 class MainWindowTest : public QObject {
@@ -26,7 +36,7 @@ class MainWindowTest : public QObject {
 
     std::unique_ptr<WindowRig> rig;
 
-    QAction* action(const char* name) const { return rig->window->action(name); }
+    QAction* action(const QString& name) const { return rig->window->action(name); }
 
     // The radio moves to COM8, the port the start-up probe tries first.
     void radioOnCom8() {
@@ -282,29 +292,50 @@ class MainWindowTest : public QObject {
                  std::string("通讯端口打开错误，请正确设置通讯端口 ！"));
     }
 
-    void channelEditorOpensOnce() {
+    void anEditorOpensOnce_data() {
+        QTest::addColumn<QString>("entry");
+        QTest::addColumn<QString>("editor");
+        QTest::newRow("channels") << "chann_edit"
+                                  << "frm_chann";
+        QTest::newRow("optional features") << "sys_edit"
+                                           << "frm_option";
+    }
+    void anEditorOpensOnce() {
+        QFETCH(QString, entry);
+        QFETCH(QString, editor);
         radioOnCom8();
         rig->startUp();
         rig->settle();
-        action("chann_edit")->trigger();
-        action("chann_edit")->trigger();
+        action(entry)->trigger();
+        QWidget* first = rig->window->childWindow(editor);
+        QVERIFY(first);
+        action(entry)->trigger();
         int editors = 0;
         for (QMdiSubWindow* frame : rig->window->mdiArea()->subWindowList())
-            editors += frame->widget()->objectName() == "frm_chann";
+            editors += frame->widget()->objectName() == editor;
         QCOMPARE(editors, 1);
-        QVERIFY(rig->window->childWindow("frm_chann"));
+        QCOMPARE(rig->window->childWindow(editor), first);
     }
 
+    // Exit closes the channel editor and then the optional-features editor, then the rest.
     void exitClosesTheEditorsAndTheWindow() {
         radioOnCom8();
         rig->startUp();
         rig->settle();
+        action("sys_edit")->trigger();
         action("chann_edit")->trigger();
-        QPointer<QWidget> editor = rig->window->childWindow("frm_chann");
-        QVERIFY(editor);
+        QPointer<QWidget> channels = rig->window->childWindow("frm_chann");
+        QPointer<QWidget> options = rig->window->childWindow("frm_option");
+        QVERIFY(channels && options);
+        QStringList closed;
+        CloseOrder order(closed);
+        channels->installEventFilter(&order);
+        options->installEventFilter(&order);
         action("Menu_Exit")->trigger();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(editor.isNull());
+        QVERIFY(channels.isNull());
+        QVERIFY(options.isNull());
+        QCOMPARE(closed, (QStringList{"frm_chann", "frm_option"}));
         QVERIFY(!rig->window->isVisible());
     }
 };
