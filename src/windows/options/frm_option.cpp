@@ -117,14 +117,17 @@ void frm_option::layOutControls() {
         if (frame.name == "Frame_Limits") {
             // Two lines: receive from d0 to d1 MHZ, transmit from t0 to t1 MHZ.
             auto* grid = new QGridLayout(box);
+            const int boxWidth = fontMetrics().horizontalAdvance("000000") + 12;
             for (int line = 0; line < 2; ++line) {
                 int col = 0;
                 for (int i = 2 * line; i < 2 * line + 2; ++i) {
                     TextBox* text = limits_[static_cast<size_t>(i)];
+                    text->setFixedWidth(boxWidth);
                     grid->addWidget(labelFor(OptionLimitControl(OptionLimit(i))), line, col++);
                     grid->addWidget(text, line, col++);
                 }
-                grid->addWidget(unitLabel(line), line, col);
+                grid->addWidget(unitLabel(line), line, col++);
+                grid->setColumnStretch(col, 1);
             }
             continue;
         }
@@ -139,13 +142,13 @@ void frm_option::layOutControls() {
         }
     }
 
-    // Two columns of frames, the limits across the foot.
+    // Two columns of frames: general, scanning, power-on and the limits on the left, dual
+    // watch, keys, lock and alarm on the right.
     auto* columns = new QGridLayout;
-    const int rows[] = {0, 1, 2, 0, 1, 2, 3};
-    const int cols[] = {0, 0, 0, 1, 1, 1, 1};
-    for (size_t i = 0; i + 1 < frames.size(); ++i)
-        columns->addWidget(frames[i], rows[i], cols[i]);
-    columns->setRowStretch(3, 1);
+    const int rows[] = {0, 1, 2, 0, 1, 2, 3, 3};
+    const int cols[] = {0, 0, 0, 1, 1, 1, 1, 0};
+    for (size_t i = 0; i < frames.size(); ++i)
+        columns->addWidget(frames[i], rows[i], cols[i], Qt::AlignTop);
     auto* status = new QHBoxLayout;
     status->addWidget(ProgressBar1, 2);
     status->addWidget(Label_tr_count, 3);
@@ -155,7 +158,6 @@ void frm_option::layOutControls() {
         buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(columns, 1);
-    layout->addWidget(frames.back());
     layout->addLayout(status);
     layout->addLayout(buttons);
 }
