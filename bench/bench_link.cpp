@@ -151,6 +151,25 @@ struct Scenario {
     std::vector<Exchange> exchanges;
 };
 
+// The engine each scenario's editor runs; the others pace at the scenario's interval.
+EngineSettings SettingsFor(const Scenario& s) {
+    switch (s.kind) {
+        case Kind::ChannelRead:
+        case Kind::ChannelWrite:
+            return ChannelPlan::Settings();
+        case Kind::OptionRead:
+        case Kind::OptionWrite:
+            return OptionPlan::Settings();
+        case Kind::Identification:
+        case Kind::PlainRead:
+            break;
+    }
+    EngineSettings settings;
+    settings.pacingMs = s.pacingMs;
+    settings.messageTitle = link_texts::kPortOpenTitle;
+    return settings;
+}
+
 struct Run {
     double ms = 0;
     bool completed = false;
@@ -163,19 +182,6 @@ struct Run {
 const PlainBlockPlan::Texts kPlainTexts{
     {"读 ", "Reading "},   {" 块", " Block"},   {"写 ", "Writing "},    {" 帧", " Frame"},
     {"读完", "Read done"}, {"读好", "Read ok"}, {"写完", "Write done"}, {"写好", "Write ok"}};
-
-EngineSettings SettingsFor(int pacingMs) {
-    EngineSettings settings;
-    settings.pacingMs = pacingMs;
-    settings.retryDelayMs = 1500;
-    if (pacingMs == 5) {
-        settings.portMessage = PortMessageStyle::Channel;
-        settings.messageTitle = channel_texts::kTitle;
-    } else {
-        settings.messageTitle = link_texts::kPortOpenTitle;
-    }
-    return settings;
-}
 
 void ServeFor(int ms) {
     QEventLoop loop;
@@ -242,7 +248,7 @@ class LinkBench {
         auto port =
             std::make_unique<LoggingPort>(std::make_unique<QtSerialPort>(catalog_), run.log);
         TransferEngine engine(state_, clock_, prompt, panels_, std::move(port), *plan,
-                              SettingsFor(s.pacingMs));
+                              SettingsFor(s));
         QTimer guard;
         guard.setSingleShot(true);
         QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);

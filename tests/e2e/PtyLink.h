@@ -97,16 +97,6 @@ inline EngineSettings MainWindowSettings() {
                           .writesPanel8 = false};
 }
 
-// The channel editor's engine parameters: one byte every 5 ms.
-inline EngineSettings ChannelEditorSettings() {
-    return EngineSettings{.pacingMs = 5,
-                          .burst = false,
-                          .retryDelayMs = 1500,
-                          .portMessage = PortMessageStyle::Channel,
-                          .messageTitle = channel_texts::kTitle,
-                          .writesPanel8 = false};
-}
-
 // Shared state as start-up leaves it, a simulated radio on a pseudo-terminal that stands for
 // COM5, and the recorders an engine reports to.
 struct PtyLinkRig {

@@ -6,6 +6,7 @@
 #include "PtyLink.h"
 #include "core/channels/ChannelPlan.h"
 #include "core/link/IdentificationPlan.h"
+#include "core/options/OptionPlan.h"
 
 using namespace orvex;
 using namespace orvex::test;
@@ -73,7 +74,7 @@ class PtyTransfersTest : public QObject {
         grid = std::make_unique<RecordingGrid>(rig->state);
         plan = std::make_unique<ChannelPlan>(rig->state, *grid);
         engine = std::make_unique<TransferEngine>(rig->state, rig->clock, rig->prompt, rig->panels,
-                                                  rig->makePort(), *plan, ChannelEditorSettings(),
+                                                  rig->makePort(), *plan, ChannelPlan::Settings(),
                                                   &rig->view);
     }
     void fillRadio() {
@@ -224,6 +225,34 @@ class PtyTransfersTest : public QObject {
         QCOMPARE(toPc.size(), std::size_t(9 + 17));
         QCOMPARE(std::vector<std::uint8_t>(toPc.begin() + 9, toPc.end()),
                  std::vector<std::uint8_t>(17, 0x06));
+    }
+
+    // The option image written in four frames and read back in four blocks through the real
+    // port, every byte value surviving the terminal.
+    void optionImageWriteThenRead() {
+        OptionPlan options(rig->state);
+        for (size_t i = 0; i < options.writeImage.size(); ++i)
+            options.writeImage[i] = static_cast<std::uint8_t>(i * 149 + 3);
+        std::vector<OptionImage> reads;
+        options.onRead = [&](const OptionImage& image) { reads.push_back(image); };
+        engine = std::make_unique<TransferEngine>(rig->state, rig->clock, rig->prompt, rig->panels,
+                                                  rig->makePort(), options, OptionPlan::Settings(),
+                                                  &rig->view);
+        QVERIFY(engine->startByButton(TransferMode::Write));
+        QVERIFY(serveUntilIdle());
+        QVERIFY(engine->startByButton(TransferMode::Read));
+        QVERIFY(serveUntilIdle());
+
+        QCOMPARE(
+            rig->prompt.texts(),
+            (std::vector<std::string>{"Complete writing optional parameters to the transceiver.",
+                                      "Complete reading the data from transceiver."}));
+        QCOMPARE(engine->retriesLeft(), 3);
+        QCOMPARE(reads.size(), size_t(1));
+        QCOMPARE(reads[0], options.writeImage);
+        const auto toRadio = rig->wire(WireDirection::ToRadio);
+        QCOMPARE(std::count(toRadio.begin(), toRadio.end(), 0x58), 4);
+        engine.reset();
     }
 
     // The cable is pulled in the middle of a read reply: the port fails, the engine says so

@@ -16,6 +16,15 @@ constexpr int kRecordBytes = 16;
 ChannelPlan::ChannelPlan(SharedState& state, ChannelGridAccess& grid)
     : state_(state), grid_(grid) {}
 
+EngineSettings ChannelPlan::Settings() {
+    return {.pacingMs = 5,
+            .burst = false,
+            .retryDelayMs = 1500,
+            .portMessage = PortMessageStyle::Channel,
+            .messageTitle = channel_texts::kTitle,
+            .doneTitle = channel_texts::kTitle};
+}
+
 int ChannelPlan::ReadBlockCount(int channelCount) {
     return static_cast<int>(channelCount / 4.0 + 0.9) + 1;
 }

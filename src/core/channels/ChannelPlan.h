@@ -29,6 +29,9 @@ class ChannelPlan : public BlockPlan {
     // Blocks of each area a read of `channelCount` channels requests.
     static int ReadBlockCount(int channelCount);
 
+    // The channel editor's engine: one byte every 5 ms, its own port message and title.
+    static EngineSettings Settings();
+
     [[nodiscard]] std::array<std::uint8_t, 2> baseAddress(TransferMode) const override {
         return {0x00, 0x00};
     }

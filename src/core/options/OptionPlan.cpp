@@ -16,6 +16,17 @@ constexpr PlainBlockPlan::Texts kTexts{
 
 }  // namespace
 
+EngineSettings OptionPlan::Settings() {
+    return {.pacingMs = 10,
+            .burst = false,
+            .retryDelayMs = 1500,
+            .portMessage = PortMessageStyle::Standard,
+            .messageTitle = texts::kBusyTitle,
+            .doneTitle = texts::kPromptTitle,
+            .writesPanel8 = false,
+            .readLabelFirst = true};
+}
+
 OptionPlan::OptionPlan(const SharedState& state)
     : PlainBlockPlan(state, {0x02, 0x20}, kReadBlocks, kWriteFrames, kTexts) {
     onReply = [this](int block, const ReadReply& reply) {

@@ -17,6 +17,10 @@ class OptionPlan : public PlainBlockPlan {
 
     explicit OptionPlan(const SharedState& state);
 
+    // The options editor's engine: one byte every 10 ms; the completion messages under
+    // "Operate Prompt", the label of a completed read set before its message.
+    static EngineSettings Settings();
+
     // What the next write sends; the editor sets it before the transfer starts, so that
     // every attempt of the transfer sends the same image.
     OptionImage writeImage{};

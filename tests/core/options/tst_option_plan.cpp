@@ -8,14 +8,6 @@ using namespace orvex::test;
 
 namespace {
 
-EngineSettings OptionEngine() {
-    EngineSettings settings;
-    settings.pacingMs = 10;
-    settings.doneTitle = {"操作提示", "Operate Prompt"};
-    settings.readLabelFirst = true;
-    return settings;
-}
-
 // Records each message with the transfer label that stood when it appeared.
 struct LabelAtMessagePrompt : RecordingPrompt {
     explicit LabelAtMessagePrompt(const RecordingView& v) : view(v) {}
@@ -54,9 +46,9 @@ class OptionPlanTest : public QObject {
         reads.clear();
         view = RecordingView{};
         prompt = std::make_unique<LabelAtMessagePrompt>(view);
-        engine =
-            std::make_unique<TransferEngine>(rig->state, rig->clock, *prompt, rig->panels,
-                                             rig->ports.factory()(), *plan, OptionEngine(), &view);
+        engine = std::make_unique<TransferEngine>(rig->state, rig->clock, *prompt, rig->panels,
+                                                  rig->ports.factory()(), *plan,
+                                                  OptionPlan::Settings(), &view);
         for (int a = 0x0200; a < 0x0340; ++a)
             rig->radio.memory()[size_t(a)] = std::uint8_t(a * 7);
     }
