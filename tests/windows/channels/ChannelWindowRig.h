@@ -6,8 +6,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "support/LinkRig.h"
 #include "windows/channels/frm_chann.h"
+#include "windows/editor/EditorWindowRig.h"
 #include "windows/grid/FlexGrid.h"
 #include "windows/grid/OverlayDropDown.h"
 #include "windows/grid/OverlayTextBox.h"
@@ -16,25 +16,10 @@ namespace orvex::test {
 
 // A channel editor on the virtual clock, with a 136-174 MHz radio on COM1, a recording
 // prompt and status bar, sized against a stand-in main window.
-struct ChannelWindowRig : LinkRig {
+struct ChannelWindowRig : EditorWindowRig<frm_chann> {
     explicit ChannelWindowRig(int channels = 16) {
-        radio.config().bandLowMHz = 136;
-        radio.config().bandHighMHz = 174;
-        state.Band_Low = 136;
-        state.Band_High = 175;
         state.Chann_Count = static_cast<std::int16_t>(channels);
-        mainWindow.resize(1600, 1000);
-        context =
-            std::make_unique<AppContext>(AppContext{state, clock, prompt, panels, ports.factory()});
-        window = new frm_chann(*context, mainWindow);
-        window->show();
-        window->activateWindow();
-        activated = QTest::qWaitForWindowActive(window);
-    }
-    ~ChannelWindowRig() {
-        if (window) delete window.data();
-        for (QWidget* top : QApplication::topLevelWidgets())
-            if (top->objectName().startsWith("Form_")) delete top;
+        open();
     }
 
     FlexGrid* grid() const { return window->grid(); }
@@ -46,10 +31,6 @@ struct ChannelWindowRig : LinkRig {
         for (int c = 1; c <= 11; ++c)
             cells << cell(r, c);
         return cells;
-    }
-    template <typename T = QWidget>
-    T* control(const char* name) const {
-        return window->findChild<T*>(name);
     }
 
     void click(int row, int col) {
@@ -74,16 +55,6 @@ struct ChannelWindowRig : LinkRig {
         box->setCurrentIndex(index);
         emit box->activated(index);
     }
-    void runTransfer() {
-        clock.runUntil(
-            [this] { return !window->engine().isBusy() && !window->engine().retryPending(); },
-            Micros(600'000'000));
-    }
-
-    QWidget mainWindow;
-    std::unique_ptr<AppContext> context;
-    QPointer<frm_chann> window;
-    bool activated = false;
 };
 
 inline const QStringList kDefaults = {"OFF", "OFF", "HIGH", "W", "OFF", "OFF", "ON", "OFF", "1"};

@@ -12,12 +12,6 @@ using namespace orvex::test;
 
 namespace {
 
-QWidget* Dialog(const char* name) {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->objectName() == name && top->isVisible()) return top;
-    return nullptr;
-}
-
 QByteArray EmptyRecordLine() {
     QByteArray line;
     for (int i = 0; i < 16; ++i)
@@ -34,22 +28,16 @@ QByteArray EmptyRecordLine() {
 class ChannelFilesTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> folder;
-    QString previousFolder;
+    std::unique_ptr<WorkingFolder> folder;
     std::unique_ptr<ChannelWindowRig> rig;
 
     QPushButton* button(const char* name) { return rig->control<QPushButton>(name); }
     QString label() { return rig->control<QLabel>("Label_tr_count")->text(); }
-    QString path(const QString& name) const { return folder->filePath(name); }
+    QString path(const QString& name) const { return folder->path(name); }
 
     // Presses Open or Save, names the file in the dialog and confirms it.
     void confirmIn(const char* buttonName, const char* dialogName, const QString& file) {
-        button(buttonName)->click();
-        QWidget* dialog = Dialog(dialogName);
-        QVERIFY(dialog);
-        auto* name = dialog->findChild<QLineEdit*>("Text1");
-        name->setText(file);
-        dialog->findChild<QPushButton*>("Command_enter")->click();
+        ConfirmInDialog(button(buttonName), dialogName, file);
     }
     void save(const QString& file) {
         confirmIn("Command_save", "Form_save_chann", file);
@@ -59,15 +47,8 @@ class ChannelFilesTest : public QObject {
         confirmIn("Command_open", "Form_open_chann", file);
         rig->clock.advanceMs(500);
     }
-    void writeFile(const QString& name, const QByteArray& bytes) {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray readFile(const QString& name) {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    void writeFile(const QString& name, const QByteArray& bytes) { folder->write(name, bytes); }
+    QByteArray readFile(const QString& name) { return folder->read(name); }
     void fillRowOne() {
         rig->type(1, 1, "146.52");
         rig->click(1, 5);
@@ -79,15 +60,12 @@ class ChannelFilesTest : public QObject {
 
   private slots:
     void init() {
-        folder = std::make_unique<QTemporaryDir>();
-        previousFolder = QDir::currentPath();
-        QDir::setCurrent(folder->path());
+        folder = std::make_unique<WorkingFolder>();
         rig = std::make_unique<ChannelWindowRig>();
         QVERIFY(rig->activated);
     }
     void cleanup() {
         rig.reset();
-        QDir::setCurrent(previousFolder);
         folder.reset();
     }
 
@@ -104,7 +82,7 @@ class ChannelFilesTest : public QObject {
                  std::vector<std::string>{"Complete storing channel parameter."});
         QCOMPARE(rig->prompt.messages[0].title, std::string("Operate prompt"));
         QCOMPARE(label(), QString());
-        QVERIFY(!Dialog("Form_save_chann"));
+        QVERIFY(!VisibleDialog("Form_save_chann"));
     }
 
     // The request waits for the editor's next poll, at most 500 ms.
@@ -255,12 +233,12 @@ class ChannelFilesTest : public QObject {
     void closeButtonClosesTheDialogs() {
         button("Command_open")->click();
         button("Command_save")->click();
-        QVERIFY(Dialog("Form_open_chann"));
-        QVERIFY(Dialog("Form_save_chann"));
+        QVERIFY(VisibleDialog("Form_open_chann"));
+        QVERIFY(VisibleDialog("Form_save_chann"));
         button("Command_close")->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(!Dialog("Form_open_chann"));
-        QVERIFY(!Dialog("Form_save_chann"));
+        QVERIFY(!VisibleDialog("Form_open_chann"));
+        QVERIFY(!VisibleDialog("Form_save_chann"));
     }
 
     void pressingOpenTwiceShowsOneDialog() {

@@ -1,10 +1,6 @@
-#include <QDir>
-#include <QFile>
 #include <QLabel>
-#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 
 #include "OptionWindowRig.h"
 
@@ -12,12 +8,6 @@ using namespace orvex;
 using namespace orvex::test;
 
 namespace {
-
-QWidget* Dialog(const char* name) {
-    for (QWidget* top : QApplication::topLevelWidgets())
-        if (top->objectName() == name && top->isVisible()) return top;
-    return nullptr;
-}
 
 QByteArray Line(std::initializer_list<int> values) {
     QByteArray line;
@@ -40,19 +30,12 @@ QByteArray ZeroLine() {
 class OptionFilesTest : public QObject {
     Q_OBJECT
 
-    std::unique_ptr<QTemporaryDir> folder;
-    QString previousFolder;
+    std::unique_ptr<WorkingFolder> folder;
     std::unique_ptr<OptionWindowRig> rig;
 
     QPushButton* button(const char* name) { return rig->control<QPushButton>(name); }
-    QString path(const QString& name) const { return folder->filePath(name); }
-
     void confirmIn(const char* buttonName, const char* dialogName, const QString& file) {
-        button(buttonName)->click();
-        QWidget* dialog = Dialog(dialogName);
-        QVERIFY(dialog);
-        dialog->findChild<QLineEdit*>("Text1")->setText(file);
-        dialog->findChild<QPushButton*>("Command_enter")->click();
+        ConfirmInDialog(button(buttonName), dialogName, file);
     }
     void save(const QString& file) {
         confirmIn("Command_save", "Form_save_menu", file);
@@ -62,15 +45,8 @@ class OptionFilesTest : public QObject {
         confirmIn("Command_open", "Form_open_menu", file);
         rig->clock.advanceMs(500);
     }
-    void writeFile(const QString& name, const QByteArray& bytes) {
-        QFile file(path(name));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    QByteArray readFile(const QString& name) {
-        QFile file(path(name));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-    }
+    void writeFile(const QString& name, const QByteArray& bytes) { folder->write(name, bytes); }
+    QByteArray readFile(const QString& name) { return folder->read(name); }
     QByteArray defaultFile() {
         QByteArray file = Line({1, 1, 5, 2, 0, 0, 7, 0, 0, 3, 0, 0, 0, 0, 10, 1});
         file += Line({0, 0, 0, 1, 0, 0, 0, 0, 0, 10, 1, 1, 3, 1, 2, 0});
@@ -83,15 +59,12 @@ class OptionFilesTest : public QObject {
 
   private slots:
     void init() {
-        folder = std::make_unique<QTemporaryDir>();
-        previousFolder = QDir::currentPath();
-        QDir::setCurrent(folder->path());
+        folder = std::make_unique<WorkingFolder>();
         rig = std::make_unique<OptionWindowRig>();
         QVERIFY(rig->activated);
     }
     void cleanup() {
         rig.reset();
-        QDir::setCurrent(previousFolder);
         folder.reset();
     }
 
@@ -101,7 +74,7 @@ class OptionFilesTest : public QObject {
         QCOMPARE(rig->prompt.texts(),
                  std::vector<std::string>{"Complete storing optional parameters."});
         QCOMPARE(rig->prompt.messages[0].title, std::string("Operate Prompt"));
-        QVERIFY(!Dialog("Form_save_menu"));
+        QVERIFY(!VisibleDialog("Form_save_menu"));
     }
 
     void roundTripThroughAFile() {
