@@ -30,6 +30,8 @@
 #include "LinkMinimum.h"
 #include "core/channels/ChannelPlan.h"
 #include "core/channels/ChannelTexts.h"
+#include "core/dtmf/DtmfPlan.h"
+#include "core/dtmf/DtmfTexts.h"
 #include "core/link/IdentificationPlan.h"
 #include "core/link/LinkTexts.h"
 #include "core/link/PlainBlockPlan.h"
@@ -141,7 +143,20 @@ class LoggingPort : public SerialPort {
     PortLog& log_;
 };
 
-enum class Kind { Identification, PlainRead, ChannelRead, ChannelWrite, OptionRead, OptionWrite };
+enum class Kind {
+    Identification,
+    PlainRead,
+    ChannelRead,
+    ChannelWrite,
+    OptionRead,
+    OptionWrite,
+    DtmfRead,
+    DtmfWrite
+};
+
+bool IsWrite(Kind kind) {
+    return kind == Kind::ChannelWrite || kind == Kind::OptionWrite || kind == Kind::DtmfWrite;
+}
 
 struct Scenario {
     std::string name;
@@ -160,6 +175,9 @@ EngineSettings SettingsFor(const Scenario& s) {
         case Kind::OptionRead:
         case Kind::OptionWrite:
             return OptionPlan::Settings();
+        case Kind::DtmfRead:
+        case Kind::DtmfWrite:
+            return DtmfPlan::Settings();
         case Kind::Identification:
         case Kind::PlainRead:
             break;
@@ -244,6 +262,10 @@ class LinkBench {
             case Kind::OptionWrite:
                 plan = std::make_unique<OptionPlan>(state_);
                 break;
+            case Kind::DtmfRead:
+            case Kind::DtmfWrite:
+                plan = std::make_unique<DtmfPlan>(state_);
+                break;
         }
         auto port =
             std::make_unique<LoggingPort>(std::make_unique<QtSerialPort>(catalog_), run.log);
@@ -258,9 +280,7 @@ class LinkBench {
         if (s.kind == Kind::Identification)
             engine.restart(TransferMode::Identify);
         else
-            engine.startByButton(s.kind == Kind::ChannelWrite || s.kind == Kind::OptionWrite
-                                     ? TransferMode::Write
-                                     : TransferMode::Read);
+            engine.startByButton(IsWrite(s.kind) ? TransferMode::Write : TransferMode::Read);
         if (!doneAt) loop.exec();
 
         run.completed = doneAt.has_value() && prompt.texts.size() <= 1 &&
@@ -270,6 +290,8 @@ class LinkBench {
                                    : s.kind == Kind::ChannelRead ? channel_texts::kReadDone
                                    : s.kind == Kind::OptionRead  ? option_texts::kReadDone
                                    : s.kind == Kind::OptionWrite ? option_texts::kWriteDone
+                                   : s.kind == Kind::DtmfRead    ? dtmf_texts::kReadDone
+                                   : s.kind == Kind::DtmfWrite   ? dtmf_texts::kWriteDone
                                                                  : kPlainTexts.readDone;
             run.completed = prompt.texts.front() == expected.pick(0);
         }
@@ -331,8 +353,7 @@ void PrintBreakdown(const Scenario& s, const Run& run, const LinkBench& bench) {
     size_t written = 0;  // bytes of the command stream consumed so far
     size_t replyBytes = 0;
     size_t arrival = 0;
-    const bool reads =
-        s.kind == Kind::PlainRead || s.kind == Kind::ChannelRead || s.kind == Kind::OptionRead;
+    const bool reads = !IsWrite(s.kind) && s.kind != Kind::Identification;
     for (size_t i = 0; i < s.exchanges.size(); ++i) {
         const Exchange& e = s.exchanges[i];
         // In a read, every reply but the identification's is followed by an acknowledgement
@@ -430,6 +451,10 @@ int main(int argc, char* argv[]) {
          ReadExchanges(OptionPlan::kReadBlocks)},
         {"options write, 10 ms (4 frames)", Kind::OptionWrite, 10, 4,
          WriteExchanges(OptionPlan::kWriteFrames)},
+        {"DTMF read, 10 ms (4 blocks)", Kind::DtmfRead, 10, 4,
+         ReadExchanges(DtmfPlan::kReadBlocks)},
+        {"DTMF write, 10 ms (13 frames)", Kind::DtmfWrite, 10, 13,
+         WriteExchanges(DtmfPlan::kWriteFrames)},
     };
 
     LinkBench bench;

@@ -3,11 +3,12 @@
 namespace orvex {
 
 PlainBlockPlan::PlainBlockPlan(const SharedState& state, std::array<std::uint8_t, 2> base,
-                               int readBlocks, int writeFrames, Texts texts)
+                               int readBlocks, int writeFrames, Texts texts, int writeProgressWhole)
     : state_(state),
       base_(base),
       readBlocks_(readBlocks),
       writeFrames_(writeFrames),
+      writeProgressWhole_(writeProgressWhole > 0 ? writeProgressWhole : writeFrames),
       texts_(texts) {}
 
 void PlainBlockPlan::storeReply(const ReadReply& reply) {
@@ -42,7 +43,7 @@ std::optional<NextFrame> PlainBlockPlan::nextWrite() {
     if (counter_ >= writeFrames_) return std::nullopt;
     NextFrame frame;
     frame.offset = static_cast<std::uint16_t>(counter_ * 16);
-    frame.progress = ProgressPercent(counter_, writeFrames_);
+    frame.progress = ProgressPercent(counter_, writeProgressWhole_);
     frame.label =
         CountedLabel(texts_.writingBefore, counter_ - 1, texts_.writingAfter, state_.Language_Flag);
     frame.data = dataOf(counter_);

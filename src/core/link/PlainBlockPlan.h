@@ -17,7 +17,9 @@ namespace orvex {
 //
 // Write: frame 0 (offset 0) follows the identification, frame L (offset 16 L) the
 // acknowledgement of frame L - 1; the acknowledgement of the last frame completes the
-// write. Before frame L the bar shows Int(L / writeFrames * 100) and the label L - 1.
+// write. Before frame L the bar shows Int(L / whole * 100) and the label L - 1, where the
+// whole is `writeFrames` unless the editor counts otherwise (the DTMF editor counts the
+// frames after the first).
 class PlainBlockPlan : public BlockPlan {
   public:
     struct Texts {
@@ -32,7 +34,7 @@ class PlainBlockPlan : public BlockPlan {
     };
 
     PlainBlockPlan(const SharedState& state, std::array<std::uint8_t, 2> base, int readBlocks,
-                   int writeFrames, Texts texts);
+                   int writeFrames, Texts texts, int writeProgressWhole = 0);
 
     // Where reply `block` (0-based) goes, where frame `frame` (0-based) comes from, and what
     // a completed read does.
@@ -64,6 +66,7 @@ class PlainBlockPlan : public BlockPlan {
     std::array<std::uint8_t, 2> base_;
     int readBlocks_;
     int writeFrames_;
+    int writeProgressWhole_;
     Texts texts_;
     int counter_ = 0;
 };

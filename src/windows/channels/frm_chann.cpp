@@ -34,6 +34,7 @@ constexpr int kLastColumn = 11;
 const EditorFrameProfile kProfile{
     .name = "frm_chann",
     .caption = texts::kCaption,
+    .writeButtonName = "Command_Write",
     .widthDivisor = 1.37,
     .heightDivisor = 1.5,
     .buttons = {texts::kRead, texts::kWrite, texts::kOpen, texts::kSave, texts::kClose},

@@ -1,5 +1,6 @@
 #include "windows/editor/EditorWindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMdiArea>
@@ -20,7 +21,7 @@ EditorWindow::EditorWindow(AppContext& context, QWidget& mainWindow,
       context_(context),
       state_(context.state),
       Command_read(addButton("Command_read", profile.buttons.read)),
-      Command_Write(addButton("Command_Write", profile.buttons.write)),
+      Command_Write(addButton(profile.writeButtonName, profile.buttons.write)),
       Command_open(addButton("Command_open", profile.buttons.open)),
       Command_save(addButton("Command_save", profile.buttons.save)),
       Command_close(addButton("Command_close", profile.buttons.close)),
@@ -171,7 +172,14 @@ void EditorWindow::showFileDialog(FileDialogKind kind) {
 }
 
 void EditorWindow::closeFileDialogs() {
-    for (FileDialog* dialog : {openDialog_.data(), saveDialog_.data()})
+    std::vector<QPointer<FileDialog>> closing{openDialog_, saveDialog_};
+    for (QWidget* widget : QApplication::allWidgets()) {
+        auto* dialog = qobject_cast<FileDialog*>(widget);
+        if (dialog && std::find(profile_.closesDialogsOf.begin(), profile_.closesDialogsOf.end(),
+                                dialog->kind()) != profile_.closesDialogsOf.end())
+            closing.emplace_back(dialog);
+    }
+    for (const QPointer<FileDialog>& dialog : closing)
         if (dialog) CloseChildWindow(dialog);
 }
 

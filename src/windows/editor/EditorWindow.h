@@ -4,6 +4,7 @@
 #include <QWidget>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "core/dialogs/FileNameRule.h"
 #include "core/link/FileRequestPoll.h"
@@ -30,6 +31,7 @@ struct EditorFrameProfile {
 
     const char* name;  // the window's objectName
     Bilingual caption;
+    const char* writeButtonName;  // "Command_Write" in most editors
     // The window is the main window's size divided by these, centred in its client area.
     double widthDivisor;
     double heightDivisor;
@@ -39,6 +41,8 @@ struct EditorFrameProfile {
     // The dialogs that Open and Save show; without one the button only refuses while busy.
     std::optional<FileDialogKind> openDialog;
     std::optional<FileDialogKind> saveDialog;
+    // Dialogs of these kinds that the Close button also closes, whichever editor showed them.
+    std::vector<FileDialogKind> closesDialogsOf = {};
     // A file request confirmed while a transfer runs waits until the transfer has ended.
     bool filesWaitForTransfers = false;
 };

@@ -35,6 +35,7 @@ Bilingual CaptionOf(std::string_view name) {
 const EditorFrameProfile kProfile{
     .name = "frm_option",
     .caption = CaptionOf("frm_option"),
+    .writeButtonName = "Command_Write",
     .widthDivisor = 1.48,
     .heightDivisor = 1.15,
     .buttons = {CaptionOf("Command_read"), CaptionOf("Command_Write"), CaptionOf("Command_open"),

@@ -13,6 +13,7 @@
 #include "core/shell/MainWindowTexts.h"
 #include "core/shell/StartupTables.h"
 #include "windows/channels/frm_chann.h"
+#include "windows/dtmf/frm_dtmf.h"
 #include "windows/options/frm_option.h"
 #include "windows/shell/ChildWindow.h"
 #include "windows/shell/QtText.h"
@@ -80,7 +81,7 @@ void MDImain::buildMenus() {
     sigMenu_->setObjectName("sig_edit");
     sigMenu_->menuAction()->setObjectName("sig_edit");
     bar->addMenu(sigMenu_);
-    addEntry(sigMenu_, "Sig_dtmf");
+    connect(addEntry(sigMenu_, "Sig_dtmf"), &QAction::triggered, this, &MDImain::openDtmfEditor);
     for (const char* name : {"Sig_2tone", "Sig_5tone", "Sig_QDS1200", "Sig_QDS2400"})
         addEntry(sigMenu_, name)->setEnabled(false);
 
@@ -228,6 +229,10 @@ void MDImain::openChannelEditor() {
 
 void MDImain::openOptionEditor() {
     openChild("frm_option", [this] { return new frm_option(context_, *this); });
+}
+
+void MDImain::openDtmfEditor() {
+    openChild("frm_dtmf", [this] { return new frm_dtmf(context_, *this); });
 }
 
 void MDImain::Exit() {

@@ -49,6 +49,7 @@ class MDImain : public QMainWindow {
 
     void openChannelEditor();
     void openOptionEditor();
+    void openDtmfEditor();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -299,6 +299,8 @@ class MainWindowTest : public QObject {
                                   << "frm_chann";
         QTest::newRow("optional features") << "sys_edit"
                                            << "frm_option";
+        QTest::newRow("DTMF") << "Sig_dtmf"
+                              << "frm_dtmf";
     }
     void anEditorOpensOnce() {
         QFETCH(QString, entry);
