@@ -81,12 +81,22 @@ void frm_dtmf::buildControls() {
     MSF_Encode->setFormatString(caption(texts::kGridHeader));
     for (int row = 1; row <= kDtmfGroups; ++row)
         MSF_Encode->setTextMatrix(row, 0, QString::number(row));
+    // The grid as large as its nine rows and two columns, the codes column room for more
+    // than five characters.
     const QFontMetrics metrics(MSF_Encode->font());
-    for (int col = 0; col < 2; ++col)
-        MSF_Encode->setColWidth(
-            col, metrics.horizontalAdvance(MSF_Encode->textMatrix(0, col).trimmed()) +
-                     metrics.horizontalAdvance("0000"));
-    MSF_Encode->view()->verticalHeader()->setDefaultSectionSize(metrics.height() + 8);
+    const int padding = metrics.horizontalAdvance("0000");
+    MSF_Encode->setColWidth(
+        0, metrics.horizontalAdvance(MSF_Encode->textMatrix(0, 0).trimmed()) + padding);
+    MSF_Encode->setColWidth(
+        1, std::max(metrics.horizontalAdvance(MSF_Encode->textMatrix(0, 1).trimmed()),
+                    metrics.horizontalAdvance("0000000000")) +
+               padding);
+    const int rowHeight = metrics.height() + 8;
+    MSF_Encode->view()->verticalHeader()->setDefaultSectionSize(rowHeight);
+    MSF_Encode->view()->horizontalHeader()->setFixedHeight(rowHeight);
+    const int frame = 2 * MSF_Encode->view()->frameWidth() + 2;
+    MSF_Encode->setFixedSize(MSF_Encode->colWidth(0) + MSF_Encode->colWidth(1) + frame,
+                             (kDtmfGroups + 1) * rowHeight + frame);
     Text_Encode->setObjectName("Text_Encode");
     Text_Encode->hide();
     connect(MSF_Encode, &FlexGrid::clicked, this, &frm_dtmf::MSF_Encode_Click);
@@ -184,7 +194,7 @@ void frm_dtmf::layOutControls() {
     }
     QGroupBox* encode = frame("Frame_encode");
     auto* encodeLayout = new QHBoxLayout(encode);
-    encodeLayout->addWidget(MSF_Encode, 1);
+    encodeLayout->addWidget(MSF_Encode, 0, Qt::AlignTop);
     encodeLayout->addWidget(side, 1, Qt::AlignTop);
 
     // Kept, never shown: the decode codes, the remote control and the inhibit flags.
