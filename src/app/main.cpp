@@ -51,8 +51,9 @@ int main(int argc, char* argv[]) {
     orvex::SharedState state;
     orvex::QtClock clock;
     orvex::MessageBoxPrompt prompt;
-    orvex::MDImain window(state, clock, prompt,
-                          [&catalog] { return std::make_unique<orvex::QtSerialPort>(catalog); });
+    orvex::MDImain window(
+        state, clock, prompt, [&catalog] { return std::make_unique<orvex::QtSerialPort>(catalog); },
+        {}, catalog);
     prompt.setParent(&window);
     window.startUp();
     return QApplication::exec();

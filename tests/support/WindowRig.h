@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QLabel>
 #include <QSize>
 #include <memory>
 
@@ -8,13 +10,17 @@
 
 namespace orvex::test {
 
+// The devices of the rig's machine, as the port catalog would give them for COM1 to COM8.
+inline const ComAssignment kRigDevices = {
+    "", "/dev/ttyUSB0", "", "/dev/ttyS2", "", "/dev/ttyACM0", "", "", "/dev/pts/7"};
+
 // The main window on the virtual clock, with simulated ports and a recording prompt, on a
 // screen of the size the test chooses.
 struct WindowRig : LinkRig {
     explicit WindowRig(QSize screen = QSize(1280, 1024)) : screenSize(screen) {
         state = SharedState{};  // start-up fills it
-        window = std::make_unique<MDImain>(state, clock, prompt, ports.factory(),
-                                           [this] { return screenSize; });
+        window = std::make_unique<MDImain>(
+            state, clock, prompt, ports.factory(), [this] { return screenSize; }, kRigDevices);
     }
     ~WindowRig() { window.reset(); }
 
@@ -25,6 +31,16 @@ struct WindowRig : LinkRig {
         clock.runUntil(
             [this] { return !window->link().isBusy() && !window->link().retryPending(); },
             Micros(60'000'000));
+    }
+
+    [[nodiscard]] QString panelText(int n) const {
+        auto* panel = window->findChild<QLabel*>(QString("Panel%1").arg(n));
+        return panel ? panel->text() : QString("<no panel>");
+    }
+
+    // Windows that were closed are deleted, so that only those still open are found.
+    static void deleteClosedWindows() {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     QSize screenSize;

@@ -3,10 +3,13 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/link/IdentificationPlan.h"
+#include "core/link/PortCatalog.h"
 #include "core/link/TransferEngine.h"
 #include "windows/shell/AppContext.h"
+#include "windows/shell/Form_setup.h"
 
 class QAction;
 class QMdiArea;
@@ -23,9 +26,10 @@ class MDImain : public QMainWindow {
     Q_OBJECT
 
   public:
-    // `screenSize` gives the screen's size in pixels (a test sets it).
+    // `screenSize` gives the screen's size in pixels (a test sets it). `devices` tells the
+    // port dialog which device stands for each COM number.
     MDImain(SharedState& state, Clock& clock, Prompt& prompt, SerialPortFactory makePort,
-            std::function<QSize()> screenSize = {});
+            std::function<QSize()> screenSize = {}, ComAssignment devices = {});
     ~MDImain() override;
 
     // The load handler: the start-up sequence, which ends by starting the identification.
@@ -49,6 +53,7 @@ class MDImain : public QMainWindow {
 
     void openChannelEditor();
     void openOptionEditor();
+    void openPortSetup();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -61,7 +66,11 @@ class MDImain : public QMainWindow {
     void closeChildWindow(const QString& name);
     // Opens `name` unless it is open already (then it is left as it is).
     void openChild(const QString& name, const std::function<QWidget*()>& create);
-    void showDialog(QWidget* dialog);
+    // Places a small dialog 500 twips above the centre of the client area, at its own size
+    // or at `frameSize`.
+    void showDialog(QWidget* dialog, std::optional<QSize> frameSize = std::nullopt);
+    // The port dialog's OK: opens the main window's port on the chosen COM number.
+    PortOpenOutcome openPortForSetup();
 
     StatusBar* statusBar1_;
     QMdiArea* mdiArea_;
@@ -69,6 +78,8 @@ class MDImain : public QMainWindow {
     std::function<QSize()> screenSize_;
     IdentificationPlan identificationPlan_;
     std::unique_ptr<TransferEngine> link_;
+    SerialPort* linkPort_ = nullptr;  // the main window's port, owned by link_
+    ComAssignment devices_;
     QMenu* sigMenu_ = nullptr;
     QMenu* languageMenu_ = nullptr;
     bool exiting_ = false;
