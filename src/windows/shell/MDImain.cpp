@@ -18,6 +18,7 @@
 #include "windows/shell/ChildWindow.h"
 #include "windows/shell/QtText.h"
 #include "windows/shell/StatusBar.h"
+#include "windows/shell/frmAbout.h"
 
 namespace orvex {
 
@@ -35,13 +36,15 @@ constexpr int kMinimumWidthTwips = 15300;
 }  // namespace
 
 MDImain::MDImain(SharedState& state, Clock& clock, Prompt& prompt, SerialPortFactory makePort,
-                 std::function<QSize()> screenSize, ComAssignment devices)
+                 std::function<QSize()> screenSize, ComAssignment devices,
+                 SystemInfoLauncher sysInfo)
     : statusBar1_(new StatusBar(this)),
       mdiArea_(new QMdiArea(this)),
       context_{state, clock, prompt, *statusBar1_, std::move(makePort)},
       screenSize_(screenSize ? std::move(screenSize) : PrimaryScreenSize),
       identificationPlan_([this] { enableEditorMenus(); }),
-      devices_(std::move(devices)) {
+      devices_(std::move(devices)),
+      sysInfo_(sysInfo.find && sysInfo.start ? std::move(sysInfo) : SystemLauncher()) {
     setObjectName("MDImain");
     mdiArea_->setObjectName("MDIClient");
     setCentralWidget(mdiArea_);
@@ -101,7 +104,7 @@ void MDImain::buildMenus() {
     connect(chinese, &QAction::triggered, this, &MDImain::LanguageChinese);
     connect(english, &QAction::triggered, this, &MDImain::LanguageEnglish);
 
-    addEntry(bar, "about");
+    connect(addEntry(bar, "about"), &QAction::triggered, this, &MDImain::openAbout);
     connect(addEntry(bar, "Menu_Exit"), &QAction::triggered, this, &MDImain::Exit);
 
     for (const auto& [name, caption] : main_texts::kFixedCaptions)
@@ -252,6 +255,15 @@ PortOpenOutcome MDImain::openPortForSetup() {
         OpenCommPortWithReason(*linkPort_, state, context_.prompt, PortMessageStyle::Standard);
     if (failure == OpenFailure::None) return {};
     return {failure, DescribeOpenFailure(failure, *linkPort_, state)};
+}
+
+void MDImain::openAbout() {
+    if (QWidget* open = childWindow("frmAbout")) {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(open->parentWidget()))
+            mdiArea_->setActiveSubWindow(frame);
+        return;
+    }
+    showDialog(new frmAbout(context_.state, context_.prompt, sysInfo_));
 }
 
 void MDImain::Exit() {

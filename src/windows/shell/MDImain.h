@@ -10,6 +10,7 @@
 #include "core/link/TransferEngine.h"
 #include "windows/shell/AppContext.h"
 #include "windows/shell/Form_setup.h"
+#include "windows/shell/SystemInfoTool.h"
 
 class QAction;
 class QMdiArea;
@@ -27,9 +28,11 @@ class MDImain : public QMainWindow {
 
   public:
     // `screenSize` gives the screen's size in pixels (a test sets it). `devices` tells the
-    // port dialog which device stands for each COM number.
+    // port dialog which device stands for each COM number; `sysInfo` finds and starts the
+    // About box's system-information tool (this machine's when not set).
     MDImain(SharedState& state, Clock& clock, Prompt& prompt, SerialPortFactory makePort,
-            std::function<QSize()> screenSize = {}, ComAssignment devices = {});
+            std::function<QSize()> screenSize = {}, ComAssignment devices = {},
+            SystemInfoLauncher sysInfo = {});
     ~MDImain() override;
 
     // The load handler: the start-up sequence, which ends by starting the identification.
@@ -54,6 +57,7 @@ class MDImain : public QMainWindow {
     void openChannelEditor();
     void openOptionEditor();
     void openPortSetup();
+    void openAbout();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -80,6 +84,7 @@ class MDImain : public QMainWindow {
     std::unique_ptr<TransferEngine> link_;
     SerialPort* linkPort_ = nullptr;  // the main window's port, owned by link_
     ComAssignment devices_;
+    SystemInfoLauncher sysInfo_;
     QMenu* sigMenu_ = nullptr;
     QMenu* languageMenu_ = nullptr;
     bool exiting_ = false;
