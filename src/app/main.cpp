@@ -3,12 +3,14 @@
 #include <cstdio>
 #include <memory>
 
+#include "ProgramVersion.h"
 #include "app/CommandLine.h"
 #include "core/shell/SharedState.h"
 #include "platform/QtClock.h"
 #include "platform/QtSerialPort.h"
 #include "platform/SystemPortCatalog.h"
 #include "platform/sim/PtyRadioHost.h"
+#include "windows/shell/AppIcon.h"
 #include "windows/shell/MDImain.h"
 #include "windows/shell/MessageBoxPrompt.h"
 
@@ -27,6 +29,9 @@ int main(int argc, char* argv[]) {
 
     QApplication app(argc, argv);
     QApplication::setApplicationName("Orvex CPS");
+    QApplication::setApplicationVersion(
+        QString::fromUtf8(orvex::kProgramVersion.data(), orvex::kProgramVersion.size()));
+    QApplication::setWindowIcon(orvex::AppIcon());
 
     std::unique_ptr<orvex::PtyRadioHost> virtualRadio;
     if (options.virtualRadio) {
@@ -46,8 +51,9 @@ int main(int argc, char* argv[]) {
     orvex::SharedState state;
     orvex::QtClock clock;
     orvex::MessageBoxPrompt prompt;
-    orvex::MDImain window(state, clock, prompt,
-                          [&catalog] { return std::make_unique<orvex::QtSerialPort>(catalog); });
+    orvex::MDImain window(
+        state, clock, prompt, [&catalog] { return std::make_unique<orvex::QtSerialPort>(catalog); },
+        {}, catalog);
     prompt.setParent(&window);
     window.startUp();
     return QApplication::exec();

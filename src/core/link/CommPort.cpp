@@ -18,7 +18,17 @@ std::string Substitute(std::string_view pattern, int comPort, const std::string&
     return text;
 }
 
-std::string FailureDetail(OpenFailure failure, const SerialPort& port, const SharedState& state) {
+OpenFailure TryOpen(SerialPort& port, SharedState& state) {
+    state.Port_Error = false;
+    const OpenFailure failure = port.open(state.Comm_Port, LineSettings{});
+    state.Port_Error = failure != OpenFailure::None;
+    return failure;
+}
+
+}  // namespace
+
+std::string DescribeOpenFailure(OpenFailure failure, const SerialPort& port,
+                                const SharedState& state) {
     const Bilingual* pattern = &link_texts::kOtherOpenDetail;
     switch (failure) {
         case OpenFailure::NoSuchPort:
@@ -37,25 +47,21 @@ std::string FailureDetail(OpenFailure failure, const SerialPort& port, const Sha
     return Substitute(pattern->pick(state.Language_Flag), state.Comm_Port, port.deviceName());
 }
 
-OpenFailure TryOpen(SerialPort& port, SharedState& state) {
-    state.Port_Error = false;
-    const OpenFailure failure = port.open(state.Comm_Port, LineSettings{});
-    state.Port_Error = failure != OpenFailure::None;
-    return failure;
+bool OpenCommPort(SerialPort& port, SharedState& state, Prompt& prompt, PortMessageStyle style) {
+    return OpenCommPortWithReason(port, state, prompt, style) == OpenFailure::None;
 }
 
-}  // namespace
-
-bool OpenCommPort(SerialPort& port, SharedState& state, Prompt& prompt, PortMessageStyle style) {
+OpenFailure OpenCommPortWithReason(SerialPort& port, SharedState& state, Prompt& prompt,
+                                   PortMessageStyle style) {
     const OpenFailure failure = TryOpen(port, state);
-    if (failure == OpenFailure::None) return true;
+    if (failure == OpenFailure::None) return failure;
     const bool channel = style == PortMessageStyle::Channel;
     const Bilingual& title =
         channel ? link_texts::kChannelPortOpenTitle : link_texts::kPortOpenTitle;
     const Bilingual& text = channel ? link_texts::kChannelPortOpenText : link_texts::kPortOpenText;
     prompt.warning(title.pick(state.Language_Flag), text.pick(state.Language_Flag),
-                   FailureDetail(failure, port, state));
-    return false;
+                   DescribeOpenFailure(failure, port, state));
+    return failure;
 }
 
 bool ProbeCommPort(SerialPort& port, SharedState& state) {

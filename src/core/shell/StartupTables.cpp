@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "ProgramVersion.h"
 #include "core/codec/ToneTable.h"
 #include "core/shell/Bilingual.h"
 
@@ -11,16 +12,22 @@ namespace {
 
 constexpr Bilingual kTitle{"Orvex系列对讲机编程软件",
                            "Lindmark Korvane Electronic Co.,Ltd. Orvex series program software. "};
-constexpr Bilingual kVersion{"版权所有 (C) 2024-2026 科凡电子（林城）有限公司",
-                             "Copyright (C) 2024-2026 Lindmark Korvane Electronic Co.,Ltd."};
+// The rights notice names the program's version between these two parts.
+constexpr Bilingual kVersionWord{"版本 ", "Version "};
+constexpr Bilingual kRightsNotice{
+    "　版权所有 (C) 2024-2026 科凡电子（林城）有限公司，保留所有权利。",
+    "  Copyright (C) 2024-2026 Lindmark Korvane Electronic Co.,Ltd. "
+    "All rights reserved."};
 constexpr Bilingual kDescription{
-    "本软件由科凡电子（林城）有限公司设计，用于Orvex系列对讲机的参数编程。",
-    "This software was designed by Lindmark Korvane Electronic Co.,Ltd. to program the "
-    "Orvex series of transceivers."};
+    "本软件由科凡电子（林城）有限公司设计，用于读取、编辑和写入Orvex系列对讲机的参数。",
+    "This software was designed by Lindmark Korvane Electronic Co.,Ltd. to read, edit and "
+    "write the settings of the Orvex series of transceivers."};
 constexpr Bilingual kWarning{
-    "警告：本软件受著作权法保护。未经授权，复制或传播本软件的全部或部分，将依法追究责任。",
-    "Warning: this program is protected by copyright law. Unauthorised reproduction or "
-    "distribution of this program, or of any part of it, will be prosecuted."};
+    "警告：本软件受著作权法及国际条约保护。未经授权复制或传播本软件的全部或部分，"
+    "将依法追究民事和刑事责任。",
+    "Warning: this program is protected by copyright law and international treaties. "
+    "Unauthorised reproduction or distribution of this program, or of any part of it, will "
+    "be prosecuted to the full extent of the law."};
 constexpr Bilingual kOk{"确定", "Confirm"};
 constexpr Bilingual kSysInfo{"系统信息(&S)...", "System Information(&S)..."};
 
@@ -59,7 +66,7 @@ void LoadLanguageTexts(SharedState& state) {
     const int flag = state.Language_Flag;
     LanguageTexts& t = state.texts;
     t.title = kTitle.str(flag);
-    t.version = kVersion.str(flag);
+    t.version = kVersionWord.str(flag) + std::string(kProgramVersion) + kRightsNotice.str(flag);
     t.description = kDescription.str(flag);
     t.warning = kWarning.str(flag);
     t.okCaption = kOk.str(flag);

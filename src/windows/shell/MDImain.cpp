@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QScreen>
 
+#include "core/link/CommPort.h"
 #include "core/link/LinkTexts.h"
 #include "core/shell/MainWindowTexts.h"
 #include "core/shell/StartupTables.h"
@@ -18,6 +19,7 @@
 #include "windows/shell/ChildWindow.h"
 #include "windows/shell/QtText.h"
 #include "windows/shell/StatusBar.h"
+#include "windows/shell/frmAbout.h"
 
 namespace orvex {
 
@@ -35,20 +37,25 @@ constexpr int kMinimumWidthTwips = 15300;
 }  // namespace
 
 MDImain::MDImain(SharedState& state, Clock& clock, Prompt& prompt, SerialPortFactory makePort,
-                 std::function<QSize()> screenSize)
+                 std::function<QSize()> screenSize, ComAssignment devices,
+                 SystemInfoLauncher sysInfo)
     : statusBar1_(new StatusBar(this)),
       mdiArea_(new QMdiArea(this)),
       context_{state, clock, prompt, *statusBar1_, std::move(makePort)},
       screenSize_(screenSize ? std::move(screenSize) : PrimaryScreenSize),
-      identificationPlan_([this] { enableEditorMenus(); }) {
+      identificationPlan_([this] { enableEditorMenus(); }),
+      devices_(std::move(devices)),
+      sysInfo_(sysInfo.find && sysInfo.start ? std::move(sysInfo) : SystemLauncher()) {
     setObjectName("MDImain");
     mdiArea_->setObjectName("MDIClient");
     setCentralWidget(mdiArea_);
     setStatusBar(statusBar1_);
     buildMenus();
     context_.showChild = [this](QWidget* window) { showDialog(window); };
+    std::unique_ptr<SerialPort> port = context_.makePort();
+    linkPort_ = port.get();
     link_ = std::make_unique<TransferEngine>(
-        state, clock, prompt, *statusBar1_, context_.makePort(), identificationPlan_,
+        state, clock, prompt, *statusBar1_, std::move(port), identificationPlan_,
         EngineSettings{.pacingMs = 10,
                        .burst = false,
                        .retryDelayMs = 1500,
@@ -85,7 +92,7 @@ void MDImain::buildMenus() {
     for (const char* name : {"Sig_2tone", "Sig_5tone", "Sig_QDS1200", "Sig_QDS2400"})
         addEntry(sigMenu_, name)->setEnabled(false);
 
-    addEntry(bar, "proc_setup");
+    connect(addEntry(bar, "proc_setup"), &QAction::triggered, this, &MDImain::openPortSetup);
 
     languageMenu_ = new QMenu(this);
     languageMenu_->setObjectName("Language_Setup");
@@ -98,7 +105,7 @@ void MDImain::buildMenus() {
     connect(chinese, &QAction::triggered, this, &MDImain::LanguageChinese);
     connect(english, &QAction::triggered, this, &MDImain::LanguageEnglish);
 
-    addEntry(bar, "about");
+    connect(addEntry(bar, "about"), &QAction::triggered, this, &MDImain::openAbout);
     connect(addEntry(bar, "Menu_Exit"), &QAction::triggered, this, &MDImain::Exit);
 
     for (const auto& [name, caption] : main_texts::kFixedCaptions)
@@ -212,10 +219,12 @@ void MDImain::openChild(const QString& name, const std::function<QWidget*()>& cr
     window->show();
 }
 
-void MDImain::showDialog(QWidget* dialog) {
+void MDImain::showDialog(QWidget* dialog, std::optional<QSize> frameSize) {
     QMdiSubWindow* frame = mdiArea_->addSubWindow(dialog);
     frame->setAttribute(Qt::WA_DeleteOnClose);
     frame->adjustSize();
+    // A size asked for never cuts into the dialog's controls.
+    if (frameSize) frame->resize(frameSize->expandedTo(frame->minimumSizeHint()));
     // Small dialogs sit 500 twips above the centre of the client area.
     const QSize client = mdiArea_->viewport()->size();
     frame->move((client.width() - frame->width()) / 2,
@@ -233,6 +242,33 @@ void MDImain::openOptionEditor() {
 
 void MDImain::openDtmfEditor() {
     openChild("frm_dtmf", [this] { return new frm_dtmf(context_, *this); });
+}
+
+void MDImain::openPortSetup() {
+    if (childWindow("Form_setup")) return;
+    PortSetupLink link{[this] { return openPortForSetup(); }, [this] { RestartLink(); }};
+    auto* dialog = new Form_setup(context_.state, *statusBar1_, devices_, std::move(link));
+    showDialog(dialog, mdiArea_->viewport()->size() / 3);
+}
+
+PortOpenOutcome MDImain::openPortForSetup() {
+    // A run still going on the previous port holds it open, so the chosen one could not be
+    // opened, and would later write its result over the new run's; it ends here.
+    link_->shutDown();
+    SharedState& state = context_.state;
+    const OpenFailure failure =
+        OpenCommPortWithReason(*linkPort_, state, context_.prompt, PortMessageStyle::Standard);
+    if (failure == OpenFailure::None) return {};
+    return {failure, DescribeOpenFailure(failure, *linkPort_, state)};
+}
+
+void MDImain::openAbout() {
+    if (QWidget* open = childWindow("frmAbout")) {
+        if (auto* frame = qobject_cast<QMdiSubWindow*>(open->parentWidget()))
+            mdiArea_->setActiveSubWindow(frame);
+        return;
+    }
+    showDialog(new frmAbout(context_.state, context_.prompt, sysInfo_));
 }
 
 void MDImain::Exit() {

@@ -3,10 +3,14 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "core/link/IdentificationPlan.h"
+#include "core/link/PortCatalog.h"
 #include "core/link/TransferEngine.h"
 #include "windows/shell/AppContext.h"
+#include "windows/shell/Form_setup.h"
+#include "windows/shell/SystemInfoTool.h"
 
 class QAction;
 class QMdiArea;
@@ -23,9 +27,12 @@ class MDImain : public QMainWindow {
     Q_OBJECT
 
   public:
-    // `screenSize` gives the screen's size in pixels (a test sets it).
+    // `screenSize` gives the screen's size in pixels (a test sets it). `devices` tells the
+    // port dialog which device stands for each COM number; `sysInfo` finds and starts the
+    // About box's system-information tool (this machine's when not set).
     MDImain(SharedState& state, Clock& clock, Prompt& prompt, SerialPortFactory makePort,
-            std::function<QSize()> screenSize = {});
+            std::function<QSize()> screenSize = {}, ComAssignment devices = {},
+            SystemInfoLauncher sysInfo = {});
     ~MDImain() override;
 
     // The load handler: the start-up sequence, which ends by starting the identification.
@@ -50,6 +57,8 @@ class MDImain : public QMainWindow {
     void openChannelEditor();
     void openOptionEditor();
     void openDtmfEditor();
+    void openPortSetup();
+    void openAbout();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -62,7 +71,11 @@ class MDImain : public QMainWindow {
     void closeChildWindow(const QString& name);
     // Opens `name` unless it is open already (then it is left as it is).
     void openChild(const QString& name, const std::function<QWidget*()>& create);
-    void showDialog(QWidget* dialog);
+    // Places a small dialog 500 twips above the centre of the client area, at its own size
+    // or at `frameSize`.
+    void showDialog(QWidget* dialog, std::optional<QSize> frameSize = std::nullopt);
+    // The port dialog's OK: opens the main window's port on the chosen COM number.
+    PortOpenOutcome openPortForSetup();
 
     StatusBar* statusBar1_;
     QMdiArea* mdiArea_;
@@ -70,6 +83,9 @@ class MDImain : public QMainWindow {
     std::function<QSize()> screenSize_;
     IdentificationPlan identificationPlan_;
     std::unique_ptr<TransferEngine> link_;
+    SerialPort* linkPort_ = nullptr;  // the main window's port, owned by link_
+    ComAssignment devices_;
+    SystemInfoLauncher sysInfo_;
     QMenu* sigMenu_ = nullptr;
     QMenu* languageMenu_ = nullptr;
     bool exiting_ = false;
