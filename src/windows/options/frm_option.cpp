@@ -1,13 +1,13 @@
 #include "windows/options/frm_option.h"
 
 #include <QCheckBox>
-#include <QFormLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -70,6 +70,7 @@ void frm_option::buildControls() {
     for (int i = 0; i < kOptionListCount; ++i) {
         auto* list = new ListBox(this);
         list->setObjectName(qt(OptionListOf(OptionList(i)).control));
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         lists_[static_cast<size_t>(i)] = list;
     }
     for (int i = 0; i < kOptionFlagCount; ++i) {
@@ -93,6 +94,7 @@ void frm_option::layOutControls() {
             if (entry.control != control) continue;
             auto* label = new QLabel(caption(CaptionOf(entry.label)), this);
             label->setObjectName(qt(entry.label));
+            label->setWordWrap(true);
             return label;
         }
         return static_cast<QLabel*>(nullptr);
@@ -125,20 +127,31 @@ void frm_option::layOutControls() {
             }
             continue;
         }
-        auto* form = new QFormLayout(box);
+        // Label and list side by side; a long label wraps on a narrow window.
+        auto* rows = new QGridLayout(box);
+        rows->setColumnStretch(0, 3);
+        rows->setColumnStretch(1, 2);
+        int row = 0;
         for (const std::string_view name : frame.controls) {
             QWidget* control = findChild<QWidget*>(qt(name));
-            if (auto* check = qobject_cast<QCheckBox*>(control)) {
-                form->addRow(check);
+            if (qobject_cast<QCheckBox*>(control)) {
+                rows->addWidget(control, row++, 0, 1, 2);
             } else {
-                form->addRow(labelFor(name), control);
+                rows->addWidget(labelFor(name), row, 0);
+                rows->addWidget(control, row++, 1);
             }
         }
     }
 
     // Two columns of frames: general, scanning, power-on and the limits on the left, dual
-    // watch, keys, lock and alarm on the right.
-    auto* columns = new QGridLayout;
+    // watch, keys, lock and alarm on the right; in a scroll area, so that a small main window
+    // squeezes nothing: the frames keep their size and the window scrolls.
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName("FrameScroll");
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    auto* content = new QWidget(scroll);
+    auto* columns = new QGridLayout(content);
     const int rows[] = {0, 1, 2, 0, 1, 2, 3, 3};
     const int cols[] = {0, 0, 0, 1, 1, 1, 1, 0};
     for (size_t i = 0; i < frames.size(); ++i)
@@ -151,7 +164,8 @@ void frm_option::layOutControls() {
          {Command_read, Command_Write, Command_def, Command_save, Command_open, Command_close})
         buttons->addWidget(button);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(columns, 1);
+    scroll->setWidget(content);
+    layout->addWidget(scroll, 1);
     layout->addLayout(status);
     layout->addLayout(buttons);
 }
