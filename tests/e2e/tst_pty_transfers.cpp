@@ -234,7 +234,9 @@ class PtyTransfersTest : public QObject {
         for (size_t i = 0; i < options.writeImage.size(); ++i)
             options.writeImage[i] = static_cast<std::uint8_t>(i * 149 + 3);
         std::vector<OptionImage> reads;
-        options.onRead = [&](const OptionImage& image) { reads.push_back(image); };
+        options.onRead = [&](const OptionPlan::ReadImage& read) {
+            reads.push_back(OptionPlan::ImageOf(read));
+        };
         engine = std::make_unique<TransferEngine>(rig->state, rig->clock, rig->prompt, rig->panels,
                                                   rig->makePort(), options, OptionPlan::Settings(),
                                                   &rig->view);

@@ -1,7 +1,5 @@
 #include "core/dtmf/DtmfPlan.h"
 
-#include <algorithm>
-
 #include "core/dtmf/DtmfTexts.h"
 
 namespace orvex {
@@ -28,21 +26,6 @@ EngineSettings DtmfPlan::Settings() {
 }
 
 DtmfPlan::DtmfPlan(const SharedState& state)
-    : PlainBlockPlan(state, {0x01, 0x00}, kReadBlocks, kWriteFrames, kTexts, kWriteFrames - 1) {
-    onReply = [this](int block, const ReadReply& reply) {
-        if (block < 0 || block >= kReadBlocks) return;
-        const auto data = reply.begin() + kReplyDataOffset;
-        std::copy(data, data + kReadBlockBytes, readImage_.begin() + block * kReadBlockBytes);
-    };
-    frameData = [this](int frame) {
-        FrameData data;
-        const auto start = writeImage.begin() + frame * static_cast<int>(data.size());
-        std::copy(start, start + static_cast<int>(data.size()), data.begin());
-        return data;
-    };
-    onDecode = [this] {
-        if (onRead) onRead(readImage_);
-    };
-}
+    : ImagePlan(state, {0x01, 0x00}, kTexts, kWriteFrames - 1) {}
 
 }  // namespace orvex

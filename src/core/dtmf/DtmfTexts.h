@@ -6,13 +6,11 @@
 
 #include "core/link/LinkTexts.h"
 #include "core/shell/Bilingual.h"
+#include "core/shell/CaptionTable.h"
 
 namespace orvex::dtmf_texts {
 
-struct Caption {
-    std::string_view name;  // objectName of the window or control
-    Bilingual text;
-};
+using orvex::Caption;
 
 // Set once when the window loads; a later language switch does not change them.
 inline constexpr std::array<Caption, 38> kCaptions = {{
@@ -61,10 +59,7 @@ inline constexpr std::array<Caption, 38> kCaptions = {{
 
 // The label that stands before a text box or drop-down list. Check boxes carry their own
 // caption; the ANI code box is titled by its frame.
-struct LabelFor {
-    std::string_view control;
-    std::string_view label;
-};
+using orvex::LabelFor;
 
 inline constexpr std::array<LabelFor, 11> kLabels = {{
     {"Combo_Enc_ys1", "Label_dtmf_ontime"},

@@ -27,22 +27,12 @@ EngineSettings OptionPlan::Settings() {
             .readLabelFirst = true};
 }
 
-OptionPlan::OptionPlan(const SharedState& state)
-    : PlainBlockPlan(state, {0x02, 0x20}, kReadBlocks, kWriteFrames, kTexts) {
-    onReply = [this](int block, const ReadReply& reply) {
-        if (block != 0) return;
-        const auto data = reply.begin() + kReplyDataOffset;
-        std::copy(data, data + kOptionImageSize, readImage_.begin());
-    };
-    frameData = [this](int frame) {
-        FrameData data;
-        const auto start = writeImage.begin() + frame * static_cast<int>(data.size());
-        std::copy(start, start + static_cast<int>(data.size()), data.begin());
-        return data;
-    };
-    onDecode = [this] {
-        if (onRead) onRead(readImage_);
-    };
+OptionPlan::OptionPlan(const SharedState& state) : ImagePlan(state, {0x02, 0x20}, kTexts) {}
+
+OptionImage OptionPlan::ImageOf(const ReadImage& read) {
+    OptionImage image;
+    std::copy_n(read.begin(), image.size(), image.begin());
+    return image;
 }
 
 }  // namespace orvex

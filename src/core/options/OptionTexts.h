@@ -6,13 +6,11 @@
 
 #include "core/link/LinkTexts.h"
 #include "core/shell/Bilingual.h"
+#include "core/shell/CaptionTable.h"
 
 namespace orvex::option_texts {
 
-struct Caption {
-    std::string_view name;  // objectName of the window or control
-    Bilingual text;
-};
+using orvex::Caption;
 
 // Set once when the form loads; a later language switch does not change them.
 inline constexpr std::array<Caption, 38> kCaptions = {{
@@ -62,10 +60,7 @@ inline constexpr std::array<Caption, 38> kCaptions = {{
 
 // The label that stands before each drop-down list and limit box. Check boxes carry their
 // own caption.
-struct LabelFor {
-    std::string_view control;
-    std::string_view label;
-};
+using orvex::LabelFor;
 
 inline constexpr std::array<LabelFor, 27> kLabels = {{
     {"Combo_Tot", "Label_Tot"},

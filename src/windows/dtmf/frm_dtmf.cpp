@@ -30,9 +30,7 @@ namespace {
 constexpr int kCodeColumn = 1;
 
 Bilingual CaptionOf(std::string_view name) {
-    for (const auto& entry : texts::kCaptions)
-        if (entry.name == name) return entry.text;
-    return {};
+    return CaptionIn(texts::kCaptions, name);
 }
 
 const EditorFrameProfile kProfile{
@@ -150,13 +148,11 @@ void frm_dtmf::buildControls() {
 void frm_dtmf::layOutControls() {
     // Each control by its name, with the label that stands before it.
     const auto labelFor = [this](std::string_view control) -> QLabel* {
-        for (const auto& entry : texts::kLabels) {
-            if (entry.control != control) continue;
-            auto* label = new QLabel(caption(CaptionOf(entry.label)), this);
-            label->setObjectName(qt(entry.label));
-            return label;
-        }
-        return nullptr;
+        const std::string_view name = LabelOf(texts::kLabels, control);
+        if (name.empty()) return nullptr;
+        auto* label = new QLabel(caption(CaptionOf(name)), this);
+        label->setObjectName(qt(name));
+        return label;
     };
     const auto frame = [this](std::string_view name) {
         auto* box = new QGroupBox(caption(CaptionOf(name)), this);

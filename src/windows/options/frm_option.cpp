@@ -27,9 +27,7 @@ namespace texts = option_texts;
 namespace {
 
 Bilingual CaptionOf(std::string_view name) {
-    for (const auto& entry : texts::kCaptions)
-        if (entry.name == name) return entry.text;
-    return {};
+    return CaptionIn(texts::kCaptions, name);
 }
 
 const EditorFrameProfile kProfile{
@@ -55,8 +53,8 @@ frm_option::frm_option(AppContext& context, QWidget& mainWindow, QWidget* parent
       plan_(context.state) {
     buildControls();
     layOutControls();
-    plan_.onRead = [this](const OptionImage& image) {
-        showSettings(DecodeOptionImage(image, state_.OptionOffsets));
+    plan_.onRead = [this](const OptionPlan::ReadImage& read) {
+        showSettings(DecodeOptionImage(OptionPlan::ImageOf(read), state_.OptionOffsets));
     };
     installEngine(plan_);
     connect(Command_def, &QPushButton::clicked, this, &frm_option::Command_def_Click);
@@ -90,14 +88,11 @@ void frm_option::buildControls() {
 
 void frm_option::layOutControls() {
     const auto labelFor = [this](std::string_view control) {
-        for (const auto& entry : texts::kLabels) {
-            if (entry.control != control) continue;
-            auto* label = new QLabel(caption(CaptionOf(entry.label)), this);
-            label->setObjectName(qt(entry.label));
-            label->setWordWrap(true);
-            return label;
-        }
-        return static_cast<QLabel*>(nullptr);
+        const std::string_view name = LabelOf(texts::kLabels, control);
+        auto* label = new QLabel(caption(CaptionOf(name)), this);
+        label->setObjectName(qt(name));
+        label->setWordWrap(true);
+        return label;
     };
     const auto unitLabel = [this](int line) {
         auto* label = new QLabel(qt(texts::kUnit), this);

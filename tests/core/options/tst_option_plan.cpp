@@ -42,7 +42,9 @@ class OptionPlanTest : public QObject {
     void init() {
         rig = std::make_unique<LinkRig>();
         plan = std::make_unique<OptionPlan>(rig->state);
-        plan->onRead = [this](const OptionImage& image) { reads.push_back(image); };
+        plan->onRead = [this](const OptionPlan::ReadImage& read) {
+            reads.push_back(OptionPlan::ImageOf(read));
+        };
         reads.clear();
         view = RecordingView{};
         prompt = std::make_unique<LabelAtMessagePrompt>(view);
