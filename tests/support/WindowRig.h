@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCoreApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QSize>
 #include <QStringList>
@@ -38,6 +39,16 @@ struct FakeSystemTools {
     QStringList installed;
     bool startWorks = true;
     std::vector<Start> started;
+};
+
+// Notes the windows that receive their close event, in order.
+struct CloseOrder : QObject {
+    explicit CloseOrder(QStringList& closed) : closed_(closed) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Close) closed_ << watched->objectName();
+        return false;
+    }
+    QStringList& closed_;
 };
 
 // The main window on the virtual clock, with simulated ports and a recording prompt, on a

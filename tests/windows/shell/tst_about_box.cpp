@@ -13,20 +13,6 @@
 using namespace orvex;
 using namespace orvex::test;
 
-namespace {
-
-// Notes the windows that receive their close event, in order.
-struct CloseOrder : QObject {
-    explicit CloseOrder(QStringList& closed) : closed_(closed) {}
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Close) closed_ << watched->objectName();
-        return false;
-    }
-    QStringList& closed_;
-};
-
-}  // namespace
-
 class AboutBoxTest : public QObject {
     Q_OBJECT
 

@@ -19,16 +19,6 @@ QString PanelText(const MDImain& window, int n) {
     return panel ? panel->text() : QString("<no panel>");
 }
 
-// Notes the windows that receive their close event, in order.
-struct CloseOrder : QObject {
-    explicit CloseOrder(QStringList& closed) : closed_(closed) {}
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Close) closed_ << watched->objectName();
-        return false;
-    }
-    QStringList& closed_;
-};
-
 }  // namespace
 
 class MainWindowTest : public QObject {
