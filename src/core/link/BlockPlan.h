@@ -46,6 +46,9 @@ struct EngineSettings {
     bool writesPanel8 = false;  // identifications also write status panel 8
     // A completed read sets its label before its message box appears (otherwise after).
     bool readLabelFirst = false;
+    // When the retries are used up: a message box, the bar at 0 and a fault label in the
+    // editor, instead of the fault text in status panel 2.
+    bool failureInEditor = false;
 };
 
 // Int(part / whole * 100), in this order: 29 / 50 * 100 is a hair below 58 and shows 57.

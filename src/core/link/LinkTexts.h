@@ -10,6 +10,10 @@ inline constexpr Bilingual kConnecting{"正在与对讲机进行连接...",
 inline constexpr Bilingual kConnected{"与对讲机数据通讯正常", "Connect well with radio."};
 inline constexpr Bilingual kFault{"联机故障 ！", "Communication fault."};
 
+// The signalling editors' own report of a transfer whose retries are used up.
+inline constexpr Bilingual kFailConnect{"与对讲机联络失败 ！", "Fail connect with transceiver."};
+inline constexpr Bilingual kFaultLabel{"与对讲机通讯故障 ！", "Communication fault."};
+
 // An editor's transfer label while it connects.
 inline constexpr Bilingual kConnectingLabel{"正在与对讲机联络 ！", "Connecting with transceiver. "};
 

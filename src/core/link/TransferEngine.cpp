@@ -157,7 +157,17 @@ void TransferEngine::onWatchdogTick() {
 void TransferEngine::onRetryTick() {
     stopTimers();
     if (retriesLeft_ < 1) {
-        panels_.setPanelText(2, link_texts::kFault.pick(state_.Language_Flag));
+        const int language = state_.Language_Flag;
+        if (!settings_.failureInEditor) {
+            panels_.setPanelText(2, link_texts::kFault.pick(language));
+            return;
+        }
+        prompt_.warning(settings_.messageTitle.pick(language),
+                        link_texts::kFailConnect.pick(language));
+        if (view_ != nullptr) {
+            view_->showProgress(0);
+            view_->setTransferLabel(link_texts::kFaultLabel.pick(language));
+        }
         return;
     }
     --retriesLeft_;

@@ -49,11 +49,11 @@ class TransferEngineTest : public QObject {
     std::vector<std::pair<int, ReadReply>> replies;
     int decodes = 0;
 
-    void makeEngine(std::unique_ptr<SerialPort> port = nullptr) {
+    void makeEngine(std::unique_ptr<SerialPort> port = nullptr, EngineSettings settings = {}) {
         if (!port) port = rig->ports.factory()();
         engine.reset();
         engine = std::make_unique<TransferEngine>(rig->state, rig->clock, rig->prompt, rig->panels,
-                                                  std::move(port), *plan, EngineSettings{}, &view);
+                                                  std::move(port), *plan, settings, &view);
     }
     bool runUntilIdle(long long limitMs = 60'000) {
         return rig->clock.runUntil([&] { return !engine->isBusy() && !engine->retryPending(); },
@@ -230,6 +230,24 @@ class TransferEngineTest : public QObject {
         QVERIFY(engine->startByButton(TransferMode::Read));
         QVERIFY(runUntilIdle());
         QCOMPARE(decodes, 1);
+    }
+
+    // The signalling editors report used-up retries in their own window, not in panel 2.
+    void retriesUsedUpReportedInTheEditor() {
+        makeEngine(nullptr, {.burst = true, .retryDelayMs = 3000, .failureInEditor = true});
+        rig->radio.faults().silent = true;
+        engine->startByButton(TransferMode::Write);
+        QVERIFY(runUntilIdle());
+        QCOMPARE(rig->wire(WireDirection::ToRadio).size(), size_t(4 * 8));
+        QVERIFY(rig->panels.panel(2) != "Communication fault.");
+        QCOMPARE(rig->prompt.messages.size(), size_t(1));
+        QCOMPARE(rig->prompt.messages[0].title, std::string("Operate prompt"));
+        QCOMPARE(rig->prompt.messages[0].text, std::string("Fail connect with transceiver."));
+        QCOMPARE(view.progress.back(), 0);
+        QCOMPARE(view.labels.back(), std::string("Communication fault."));
+        QVERIFY(!engine->isBusy());
+        QVERIFY(!engine->port().isOpen());
+        QVERIFY(!rig->clock.anyArmed());
     }
 
     void missingAcknowledgementRestartsTheWrite() {
