@@ -5,6 +5,7 @@
 
 #include "core/codec/MessageText.h"
 #include "core/codec/ValueScanner.h"
+#include "core/fm/FmPresetFile.h"
 
 namespace orvex {
 
@@ -52,6 +53,8 @@ ChannelFileParse ParseChannelFile(std::string_view text) {
         return FaultAt(ChannelFileFault::NotANumber, 0, 0, token);
     if (count.shape == NumberShape::WithDecimals)
         return FaultAt(ChannelFileFault::HasDecimals, 0, 0, token);
+    if (count.value == kFmPresetFileMarker)
+        return FaultAt(ChannelFileFault::FmPresetFile, 0, 0, token);
     if (count.value < kMinFileChannels || count.value > kMaxFileChannels)
         return FaultAt(ChannelFileFault::CountOutOfRange, 0, 0, token);
 

@@ -28,6 +28,9 @@ constexpr Bilingual kTooFewValues{
     "信道文件不完整：文件声明有 %1 个信道，但只有 %2 条完整的信道记录（缺少 %3 条记录，共 %4 "
     "个数值）。",
     "The channel file is incomplete: it announces %1 but holds only %2 (%3 and %4 missing)."};
+constexpr Bilingual kFmPresetFile{
+    "这是一个 FM 收音机参数文件，不是信道参数文件，不能作为信道调入。",
+    "This is an FM preset file, not a channel file; it cannot be loaded as channels."};
 
 constexpr Bilingual kAtCount{"（文件开头的信道数量）",
                              " (the channel count at the start of the file)"};
@@ -74,6 +77,8 @@ std::string ChannelFileErrorText(const ChannelFileError& error, int languageFlag
                                     {error.text, Location(error, languageFlag)});
         case ChannelFileFault::TooFewValues:
             return TooFewValuesText(error, languageFlag);
+        case ChannelFileFault::FmPresetFile:
+            return kFmPresetFile.str(languageFlag);
     }
     return kNoCount.str(languageFlag);
 }

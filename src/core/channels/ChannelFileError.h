@@ -11,6 +11,7 @@ enum class ChannelFileFault {
     CountOutOfRange,  // a channel count below 1 or above 260
     TooFewValues,     // the file ends before the last announced record is complete
     ValueOutOfRange,  // a record value below 0 or above 255
+    FmPresetFile,     // the file holds the FM presets editor's presets, not channels
 };
 
 struct ChannelFileError {

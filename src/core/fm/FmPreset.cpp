@@ -1,6 +1,7 @@
 #include "core/fm/FmPreset.h"
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "core/codec/Frequency.h"
@@ -63,7 +64,7 @@ FmRecord EncodeFmRow(const FmPresetRow& row) {
     return record;
 }
 
-FmPresetRow DecodeFmRecord(const FmRecord& record) {
+FmPresetRow DecodeFmRecord(const FmRecord& record, FmNameBlanks blanks) {
     std::array<std::uint8_t, kFmFrequencyDigits> digits{};
     std::copy_n(record.begin(), digits.size(), digits.begin());
     const bool empty = std::all_of(digits.begin(), digits.end(), [](auto d) { return d == 0; });
@@ -71,8 +72,11 @@ FmPresetRow DecodeFmRecord(const FmRecord& record) {
     if (empty || !decimal) return {};
 
     FmPresetRow row{.frequency = Cov_Freq_Digits(digits), .name = {}};
-    for (std::size_t i = kNameOffset; i < record.size(); ++i)
-        if (IsShownInName(record[i])) row.name += static_cast<char>(record[i]);
+    for (std::size_t i = kNameOffset; i < record.size(); ++i) {
+        const bool blank = record[i] == ' ' && blanks == FmNameBlanks::Kept;
+        if (IsShownInName(record[i]) || blank) row.name += static_cast<char>(record[i]);
+    }
+    row.name = std::string(Trim(row.name));
     return row;
 }
 

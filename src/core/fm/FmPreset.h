@@ -34,9 +34,14 @@ struct FmPresetRow {
 // printable ASCII is written as '?'.
 FmRecord EncodeFmRow(const FmPresetRow& row);
 
+// How a decoded name treats blanks: a read from the radio skips them, a preset file keeps the
+// blanks within a name so that the name comes back as it was saved.
+enum class FmNameBlanks { Skipped, Kept };
+
 // The texts the grid shows for a stored preset. Eight zero digits, or a digit byte above 9
 // (as in an erased FF record), read as an empty row. The name is made of the bytes 8-15 that
-// are printable ASCII other than the blank, in order, so blanks and FF are skipped.
-FmPresetRow DecodeFmRecord(const FmRecord& record);
+// are printable ASCII, in order, so FF is skipped; blanks are skipped too, or kept within the
+// name.
+FmPresetRow DecodeFmRecord(const FmRecord& record, FmNameBlanks blanks = FmNameBlanks::Skipped);
 
 }  // namespace orvex

@@ -1,0 +1,59 @@
+#include "core/fm/FmPlan.h"
+
+#include <algorithm>
+#include <span>
+
+#include "core/fm/FmTexts.h"
+
+namespace orvex {
+
+namespace {
+
+namespace texts = fm_texts;
+
+constexpr PlainBlockPlan::Texts kTexts{
+    texts::kReadingBefore, texts::kReadingAfter,  texts::kWritingBefore, texts::kWritingAfter,
+    texts::kReadDone,      texts::kReadDoneLabel, texts::kWriteDone,     texts::kWriteDoneLabel};
+
+}  // namespace
+
+EngineSettings FmPlan::Settings() {
+    return {.pacingMs = 10,
+            .burst = false,
+            .retryDelayMs = 1500,
+            .portMessage = PortMessageStyle::Channel,
+            .messageTitle = texts::kBusyTitle,
+            .doneTitle = texts::kPromptTitle,
+            .writesPanel8 = true,
+            .readLabelFirst = true};
+}
+
+FmPlan::FmPlan(const SharedState& state)
+    : PlainBlockPlan(state, {kFmAreaAddress >> 8, kFmAreaAddress & 0xFF}, kReadBlocks,
+                     kFmWriteBlocks, kTexts) {
+    onReply = [this](int block, const ReadReply& reply) {
+        if (block == 0) replies_.clear();  // a new attempt starts over
+        replies_.push_back(reply);
+    };
+    frameData = [this](int frame) {
+        FrameData data{};
+        std::copy_n(writeImage.begin() + frame * static_cast<int>(data.size()), data.size(),
+                    data.begin());
+        return data;
+    };
+    onDecode = [this] {
+        if (onRead) onRead(replies_);
+    };
+}
+
+void FmPlan::DecodeReplies(const std::vector<ReadReply>& replies, FmSettings& settings) {
+    for (const ReadReply& reply : replies) {
+        const auto address = static_cast<std::uint16_t>(reply[2] << 8 | reply[3]);
+        DecodeFmBlock(
+            address,
+            std::span<const std::uint8_t>(reply.data() + kReplyDataOffset, kReadBlockBytes),
+            settings);
+    }
+}
+
+}  // namespace orvex

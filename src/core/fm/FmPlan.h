@@ -1,0 +1,38 @@
+#pragma once
+
+#include <functional>
+#include <vector>
+
+#include "core/fm/FmArea.h"
+#include "core/link/PlainBlockPlan.h"
+
+namespace orvex {
+
+// The FM area's transfers. A read requests five 64-byte blocks from 0x3000 (0x3000 to
+// 0x313F: the sixteen presets and the band record); each reply is placed by the address it
+// echoes, not by its place in the sequence. A write sends the seventeen records of the write
+// image as frames for 0x3000 to 0x3100.
+class FmPlan : public PlainBlockPlan {
+  public:
+    static constexpr int kReadBlocks = 5;
+
+    explicit FmPlan(const SharedState& state);
+
+    // The FM editor's engine: one byte every 10 ms; its identifications also write status
+    // panel 8; the port message of the channel editor; the completion messages under
+    // "Operate Prompt", the label of a completed read set before its message.
+    static EngineSettings Settings();
+
+    // What the next write sends.
+    FmWriteImage writeImage{};
+    // A completed read hands over its replies, in the order they came.
+    std::function<void(const std::vector<ReadReply>&)> onRead;
+
+    // Applies replies to `settings`, each at the address it echoes.
+    static void DecodeReplies(const std::vector<ReadReply>& replies, FmSettings& settings);
+
+  private:
+    std::vector<ReadReply> replies_;
+};
+
+}  // namespace orvex
