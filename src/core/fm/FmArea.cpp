@@ -39,7 +39,8 @@ FmWriteImage EncodeFmImage(const FmSettings& settings) {
         out = std::copy(record.begin(), record.end(), out);
     }
     const FmRecord band = EncodeFmBandRecord(settings.bandBoxes);
-    std::copy(band.begin(), band.end(), out);
+    out = std::copy(band.begin(), band.begin() + kFmBandSpareOffset, out);
+    std::copy(settings.bandSpare.begin(), settings.bandSpare.end(), out);
     return image;
 }
 
@@ -51,8 +52,11 @@ void DecodeFmBlock(std::uint16_t address, std::span<const std::uint8_t> data,
          offset += kFmRecordBytes, ++slot) {
         if (slot < settings.presets.size())
             settings.presets[slot] = DecodeFmRecord(RecordAt(data, offset));
-        else if (slot == settings.presets.size())
-            settings.bandBoxes = DecodeFmBandRecord(RecordAt(data, offset));
+        else if (slot == settings.presets.size()) {
+            const FmRecord band = RecordAt(data, offset);
+            settings.bandBoxes = DecodeFmBandRecord(band);
+            std::copy(band.begin() + kFmBandSpareOffset, band.end(), settings.bandSpare.begin());
+        }
     }
 }
 

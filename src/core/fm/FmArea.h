@@ -17,12 +17,17 @@ inline constexpr std::uint16_t kFmBandRecordAddress = 0x3100;
 inline constexpr int kFmWriteBlocks = kFmPresetCount + 1;  // the presets, then the band record
 using FmPresetTable = std::array<FmPresetRow, kFmPresetCount>;
 using FmWriteImage = std::array<std::uint8_t, kFmWriteBlocks * kFmRecordBytes>;
+inline constexpr std::size_t kFmBandSpareOffset = 12;
+// Bytes 12-15 of the band record, which the editor does not use: a write gives back what the
+// last read brought (FF before any read), so that the radio keeps whatever it holds there.
+using FmBandSpare = std::array<std::uint8_t, kFmRecordBytes - kFmBandSpareOffset>;
 
 // Everything the presets editor shows: the window copies its grid and band boxes to and from
 // this.
 struct FmSettings {
     FmPresetTable presets;  // MSF_Chann rows 1..16
     FmBandBoxes bandBoxes;  // index by FmBandBox
+    FmBandSpare bandSpare{0xFF, 0xFF, 0xFF, 0xFF};
     bool operator==(const FmSettings&) const = default;
 };
 

@@ -15,7 +15,7 @@ using FmBandBoxes = std::array<std::string, kFmBandBoxCount>;  // index by FmBan
 
 // The record after the sixteen presets: bytes 0-11 hold the four limits in FmBandBox order,
 // each as three decimal digits of whole MHz, one digit per byte (136 MHz is 1 3 6, 66 MHz
-// is 0 6 6). Bytes 12-15 are not used by the radio's band limits and are written as FF.
+// is 0 6 6). Bytes 12-15 are not part of the limits and are encoded as FF.
 //
 // A box's value is the number at the start of its text, rounded to whole MHz and kept within
 // 0 to 999 so that every digit byte is a decimal digit; an empty box is written as 0 0 0.

@@ -34,8 +34,11 @@ void AppendRecord(std::string& file, const FmRecord& record) {
     file += "\r\n";
 }
 
-FmRecord FileBandRecord(const FmBandBoxes& boxes) {
+FmRecord FileBandRecord(const FmSettings& settings) {
+    const FmBandBoxes& boxes = settings.bandBoxes;
     FmRecord record = EncodeFmBandRecord(boxes);
+    std::copy(settings.bandSpare.begin(), settings.bandSpare.end(),
+              record.begin() + kFmBandSpareOffset);
     for (std::size_t box = 0; box < boxes.size(); ++box)
         if (Trim(boxes[box]).empty())
             std::fill_n(record.begin() + static_cast<std::ptrdiff_t>(box * kDigitsPerLimit),
@@ -82,7 +85,7 @@ std::string FormatFmPresetFile(const FmSettings& settings) {
     std::string file = " " + std::to_string(kFmPresetFileMarker) + " \r\n";
     for (const FmPresetRow& row : settings.presets)
         AppendRecord(file, EncodeFmRow(row));
-    AppendRecord(file, FileBandRecord(settings.bandBoxes));
+    AppendRecord(file, FileBandRecord(settings));
     return file;
 }
 
@@ -136,6 +139,7 @@ FmPresetFileParse ParseFmPresetFile(std::string_view text) {
     const FmRecord& band = records[kBandRecord - 1];
     if (auto fault = CheckBandRecord(band)) return *fault;
     settings.bandBoxes = DecodeFmBandRecord(band);
+    std::copy(band.begin() + kFmBandSpareOffset, band.end(), settings.bandSpare.begin());
     return settings;
 }
 

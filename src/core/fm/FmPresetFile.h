@@ -13,7 +13,8 @@ namespace orvex {
 // radio address of the first preset (0x3000) in decimal, where a channel file holds its
 // channel count of 1 to 260; the channel editor and the presets editor tell the kinds apart
 // by it. Then follow 17 lines of 16 values: presets 1 to 16 as the radio stores them, and
-// the band record, in which a band box that was empty is kept as 255 255 255.
+// the band record, in which a band box that was empty is kept as 255 255 255 and bytes 12-15
+// hold what the last read brought.
 inline constexpr long long kFmPresetFileMarker = 0x3000;
 inline constexpr int kFmFileRecords = kFmWriteBlocks;
 

@@ -28,6 +28,18 @@ class FmAreaTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // Bytes 12-15 of the band record go back to the radio as the last read brought them.
+    void bandSpareBytesKept() {
+        FmSettings settings;
+        QCOMPARE(Slice(EncodeFmImage(settings), 0x100).right(4), QByteArray(4, char(0xFF)));
+        std::vector<std::uint8_t> block(64, 0xFF);
+        const std::uint8_t band[16] = {1, 3, 6, 1, 7, 4, 4, 0, 0, 4, 7, 0, 0x12, 0x00, 0x7F, 0xA5};
+        std::copy(std::begin(band), std::end(band), block.begin());
+        DecodeFmBlock(kFmBandRecordAddress, block, settings);
+        QCOMPARE(settings.bandBoxes[1], std::string("174.00000"));
+        QCOMPARE(Slice(EncodeFmImage(settings), 0x100).toHex(' '),
+                 QByteArray::fromHex("01030601070404000004070012007FA5").toHex(' '));
+    }
     void imageRecords_data() {
         QTest::addColumn<int>("offset");
         QTest::addColumn<QByteArray>("record");

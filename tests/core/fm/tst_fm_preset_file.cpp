@@ -68,6 +68,7 @@ class FmPresetFileTest : public QObject {
             for (std::size_t n = 0; n < settings.presets.size(); ++n)
                 settings.presets[n] = {n < 8 ? "87.50000" : "107.99999", names[n % names.size()]};
             settings.presets[15] = {"108.00000", "ZZZZZZ"};
+            settings.bandSpare = {0, 1, 0x7F, 0xFE};
         } else if (variant == 2) {
             settings = FmSettings{};
         }
@@ -81,6 +82,7 @@ class FmPresetFileTest : public QObject {
                      QString::fromStdString(settings.presets[n].name));
         }
         QVERIFY(loaded.bandBoxes == settings.bandBoxes);
+        QVERIFY(loaded.bandSpare == settings.bandSpare);
     }
 
     // Every faulty file is refused with the place of its first fault.
