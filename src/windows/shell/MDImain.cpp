@@ -15,6 +15,7 @@
 #include "core/shell/StartupTables.h"
 #include "windows/channels/frm_chann.h"
 #include "windows/dtmf/frm_dtmf.h"
+#include "windows/fm/frm_FM.h"
 #include "windows/options/frm_option.h"
 #include "windows/shell/ChildWindow.h"
 #include "windows/shell/QtText.h"
@@ -81,6 +82,7 @@ void MDImain::buildMenus() {
     QAction* fm = addEntry(bar, "fm_chann_edit");
     fm->setVisible(false);
     fm->setEnabled(false);
+    connect(fm, &QAction::triggered, this, &MDImain::openFmEditor);
     connect(addEntry(bar, "chann_edit"), &QAction::triggered, this, &MDImain::openChannelEditor);
     connect(addEntry(bar, "sys_edit"), &QAction::triggered, this, &MDImain::openOptionEditor);
 
@@ -242,6 +244,13 @@ void MDImain::openOptionEditor() {
 
 void MDImain::openDtmfEditor() {
     openChild("frm_dtmf", [this] { return new frm_dtmf(context_, *this); });
+}
+
+// The channel editor closes before the FM editor opens: the two share the channel-file
+// dialogs.
+void MDImain::openFmEditor() {
+    closeChildWindow("frm_chann");
+    openChild("frm_FM", [this] { return new frm_FM(context_, *this); });
 }
 
 void MDImain::openPortSetup() {

@@ -309,6 +309,28 @@ class MainWindowTest : public QObject {
         QCOMPARE(rig->window->childWindow(editor), first);
     }
 
+    // The FM entry stays hidden and disabled; enabled, it closes the channel editor and opens
+    // the FM presets editor.
+    void hiddenFmEntryOpensTheFmEditor() {
+        radioOnCom8();
+        rig->startUp();
+        rig->settle();
+        QAction* fm = action("fm_chann_edit");
+        QVERIFY(!fm->isVisible() && !fm->isEnabled());
+        fm->trigger();
+        QVERIFY(!rig->window->childWindow("frm_FM"));
+        action("chann_edit")->trigger();
+        QPointer<QWidget> channels = rig->window->childWindow("frm_chann");
+        QVERIFY(channels);
+        fm->setEnabled(true);
+        fm->trigger();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(channels.isNull());
+        QVERIFY(rig->window->childWindow("frm_FM"));
+        QCOMPARE(rig->window->childWindow("frm_FM")->windowTitle(),
+                 QString("FM Radio Information"));
+    }
+
     // Exit closes the channel editor and then the optional-features editor, then the rest.
     void exitClosesTheEditorsAndTheWindow() {
         radioOnCom8();
