@@ -32,6 +32,8 @@
 #include "core/channels/ChannelTexts.h"
 #include "core/dtmf/DtmfPlan.h"
 #include "core/dtmf/DtmfTexts.h"
+#include "core/fm/FmPlan.h"
+#include "core/fm/FmTexts.h"
 #include "core/link/IdentificationPlan.h"
 #include "core/link/LinkTexts.h"
 #include "core/link/PlainBlockPlan.h"
@@ -151,11 +153,14 @@ enum class Kind {
     OptionRead,
     OptionWrite,
     DtmfRead,
-    DtmfWrite
+    DtmfWrite,
+    FmRead,
+    FmWrite
 };
 
 bool IsWrite(Kind kind) {
-    return kind == Kind::ChannelWrite || kind == Kind::OptionWrite || kind == Kind::DtmfWrite;
+    return kind == Kind::ChannelWrite || kind == Kind::OptionWrite || kind == Kind::DtmfWrite ||
+           kind == Kind::FmWrite;
 }
 
 struct Scenario {
@@ -178,6 +183,9 @@ EngineSettings SettingsFor(const Scenario& s) {
         case Kind::DtmfRead:
         case Kind::DtmfWrite:
             return DtmfPlan::Settings();
+        case Kind::FmRead:
+        case Kind::FmWrite:
+            return FmPlan::Settings();
         case Kind::Identification:
         case Kind::PlainRead:
             break;
@@ -266,6 +274,10 @@ class LinkBench {
             case Kind::DtmfWrite:
                 plan = std::make_unique<DtmfPlan>(state_);
                 break;
+            case Kind::FmRead:
+            case Kind::FmWrite:
+                plan = std::make_unique<FmPlan>(state_);
+                break;
         }
         auto port =
             std::make_unique<LoggingPort>(std::make_unique<QtSerialPort>(catalog_), run.log);
@@ -292,6 +304,8 @@ class LinkBench {
                                    : s.kind == Kind::OptionWrite ? option_texts::kWriteDone
                                    : s.kind == Kind::DtmfRead    ? dtmf_texts::kReadDone
                                    : s.kind == Kind::DtmfWrite   ? dtmf_texts::kWriteDone
+                                   : s.kind == Kind::FmRead      ? fm_texts::kReadDone
+                                   : s.kind == Kind::FmWrite     ? fm_texts::kWriteDone
                                                                  : kPlainTexts.readDone;
             run.completed = prompt.texts.front() == expected.pick(0);
         }
@@ -455,6 +469,8 @@ int main(int argc, char* argv[]) {
          ReadExchanges(DtmfPlan::kReadBlocks)},
         {"DTMF write, 10 ms (13 frames)", Kind::DtmfWrite, 10, 13,
          WriteExchanges(DtmfPlan::kWriteFrames)},
+        {"FM read, 10 ms (5 blocks)", Kind::FmRead, 10, 5, ReadExchanges(FmPlan::kReadBlocks)},
+        {"FM write, 10 ms (17 frames)", Kind::FmWrite, 10, 17, WriteExchanges(kFmWriteBlocks)},
     };
 
     LinkBench bench;

@@ -179,13 +179,23 @@ void frm_FM::layOutControls() {
 
 void frm_FM::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const int width = static_cast<int>(contentsRect().width() / 1.95);
+    // Each column at least as wide as its heading; the grid as wide as the window allows,
+    // and never so narrow that a heading is cut.
+    const QFontMetrics metrics(MSF_Chann->font());
+    const int padding = metrics.horizontalAdvance("00");
+    std::array<int, 3> headings{};
+    for (int col = 0; col < 3; ++col)
+        headings[static_cast<size_t>(col)] =
+            metrics.horizontalAdvance(MSF_Chann->textMatrix(0, col).trimmed()) + padding;
+    const int chrome = 2 * MSF_Chann->view()->frameWidth() +
+                       MSF_Chann->view()->verticalScrollBar()->sizeHint().width() + 2;
+    const int needed = headings[0] + headings[1] + headings[2] + chrome;
+    const int width = std::max(static_cast<int>(contentsRect().width() / 1.95), needed);
     MSF_Chann->setFixedSize(width, static_cast<int>(height() / 1.47));
-    const int inner = width - 2 * MSF_Chann->view()->frameWidth() -
-                      MSF_Chann->view()->verticalScrollBar()->sizeHint().width();
-    MSF_Chann->setColWidth(0, inner / 4);
-    MSF_Chann->setColWidth(kFrequencyColumn, inner * 3 / 8);
-    MSF_Chann->setColWidth(kNameColumn, inner - inner / 4 - inner * 3 / 8);
+    const int spare = width - needed;
+    MSF_Chann->setColWidth(0, headings[0]);
+    MSF_Chann->setColWidth(kFrequencyColumn, headings[1] + spare / 2);
+    MSF_Chann->setColWidth(kNameColumn, headings[2] + spare - spare / 2);
 }
 
 void frm_FM::Form_Activate() {
