@@ -1,6 +1,5 @@
 #include "core/fm/FmPlan.h"
 
-#include <algorithm>
 #include <span>
 
 #include "core/fm/FmTexts.h"
@@ -29,20 +28,14 @@ EngineSettings FmPlan::Settings() {
 }
 
 FmPlan::FmPlan(const SharedState& state)
-    : PlainBlockPlan(state, {kFmAreaAddress >> 8, kFmAreaAddress & 0xFF}, kReadBlocks,
-                     kFmWriteBlocks, kTexts) {
+    : ImagePlan(state, {kFmAreaAddress >> 8, kFmAreaAddress & 0xFF}, kTexts) {
+    static_assert(kWriteFrames == kFmWriteBlocks);
     onReply = [this](int block, const ReadReply& reply) {
         if (block == 0) replies_.clear();  // a new attempt starts over
         replies_.push_back(reply);
     };
-    frameData = [this](int frame) {
-        FrameData data{};
-        std::copy_n(writeImage.begin() + frame * static_cast<int>(data.size()), data.size(),
-                    data.begin());
-        return data;
-    };
     onDecode = [this] {
-        if (onRead) onRead(replies_);
+        if (onReplies) onReplies(replies_);
     };
 }
 

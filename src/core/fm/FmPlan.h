@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/fm/FmArea.h"
-#include "core/link/PlainBlockPlan.h"
+#include "core/link/ImagePlan.h"
 
 namespace orvex {
 
@@ -12,10 +12,8 @@ namespace orvex {
 // 0x313F: the sixteen presets and the band record); each reply is placed by the address it
 // echoes, not by its place in the sequence. A write sends the seventeen records of the write
 // image as frames for 0x3000 to 0x3100.
-class FmPlan : public PlainBlockPlan {
+class FmPlan : public ImagePlan<5 * kReadBlockBytes, sizeof(FmWriteImage)> {
   public:
-    static constexpr int kReadBlocks = 5;
-
     explicit FmPlan(const SharedState& state);
 
     // The FM editor's engine: one byte every 10 ms; its identifications also write status
@@ -23,10 +21,8 @@ class FmPlan : public PlainBlockPlan {
     // "Operate Prompt", the label of a completed read set before its message.
     static EngineSettings Settings();
 
-    // What the next write sends.
-    FmWriteImage writeImage{};
     // A completed read hands over its replies, in the order they came.
-    std::function<void(const std::vector<ReadReply>&)> onRead;
+    std::function<void(const std::vector<ReadReply>&)> onReplies;
 
     // Applies replies to `settings`, each at the address it echoes.
     static void DecodeReplies(const std::vector<ReadReply>& replies, FmSettings& settings);

@@ -92,7 +92,7 @@ frm_FM::frm_FM(AppContext& context, QWidget& mainWindow, QWidget* parent)
       plan_(context.state) {
     buildControls();
     layOutControls();
-    plan_.onRead = [this](const std::vector<ReadReply>& replies) { DecodeFmReplies(replies); };
+    plan_.onReplies = [this](const std::vector<ReadReply>& replies) { DecodeFmReplies(replies); };
     installEngine(plan_);
     connect(Command_clear, &QPushButton::clicked, this, &frm_FM::Command_clear_Click);
 

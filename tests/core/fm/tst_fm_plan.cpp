@@ -42,7 +42,7 @@ class FmPlanTest : public QObject {
         const FmWriteImage image = EncodeFmImage(written);
         std::copy(image.begin(), image.end(), rig->radio.memory().begin() + kFmAreaAddress);
         std::vector<std::vector<ReadReply>> reads;
-        plan->onRead = [&](const std::vector<ReadReply>& replies) { reads.push_back(replies); };
+        plan->onReplies = [&](const std::vector<ReadReply>& replies) { reads.push_back(replies); };
         QVERIFY(engine->startByButton(TransferMode::Read));
         QVERIFY(run());
 

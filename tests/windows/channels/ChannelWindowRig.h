@@ -33,12 +33,7 @@ struct ChannelWindowRig : EditorWindowRig<frm_chann> {
         return cells;
     }
 
-    void click(int row, int col) {
-        QTableView* view = grid()->view();
-        const QModelIndex index = view->model()->index(row - 1, col - 1);
-        view->scrollTo(index);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    }
+    void click(int row, int col) { ClickCell(grid(), row, col); }
     // Opens the text box on a frequency cell and replaces its text.
     void type(int row, int col, const QString& text) {
         click(row, col);

@@ -22,12 +22,7 @@ struct DtmfWindowRig : EditorWindowRig<frm_dtmf> {
     TextBox* code(DtmfCode which) const { return control<TextBox>(qt(DtmfCodeControl(which))); }
     QString group(int n) const { return grid()->textMatrix(n, 1); }
 
-    void click(int row, int col) {
-        QTableView* view = grid()->view();
-        const QModelIndex index = view->model()->index(row - 1, col - 1);
-        view->scrollTo(index);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    }
+    void click(int row, int col) { ClickCell(grid(), row, col); }
     // Opens the cell editor on code group `row` and types `text` over what it holds.
     void typeGroup(int row, const QString& text) {
         click(row, 1);

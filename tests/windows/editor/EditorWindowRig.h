@@ -6,11 +6,13 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
 #include "support/LinkRig.h"
+#include "windows/grid/FlexGrid.h"
 #include "windows/shell/AppContext.h"
 
 namespace orvex::test {
@@ -59,6 +61,14 @@ struct EditorWindowRig : LinkRig {
     QPointer<Editor> window;
     bool activated = false;
 };
+
+// A mouse click on cell (row, col) of a grid, scrolled into view first.
+inline void ClickCell(FlexGrid* grid, int row, int col) {
+    QTableView* view = grid->view();
+    const QModelIndex index = view->model()->index(row - 1, col - 1);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+}
 
 // The visible file dialog named `name`, if any.
 inline QWidget* VisibleDialog(const char* name) {

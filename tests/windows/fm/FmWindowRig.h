@@ -28,12 +28,7 @@ struct FmWindowRig : EditorWindowRig<frm_FM> {
     QString cell(int row, int col) const { return grid()->textMatrix(row, col); }
     QString label() const { return control<QLabel>("Label_chann")->text(); }
 
-    void click(int row, int col) {
-        QTableView* view = grid()->view();
-        const QModelIndex index = view->model()->index(row - 1, col - 1);
-        view->scrollTo(index);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
-    }
+    void click(int row, int col) { ClickCell(grid(), row, col); }
     // Types `text` over a cell and commits it by clicking the other cell of the row.
     void type(int row, int col, const QString& text) {
         click(row, col);
