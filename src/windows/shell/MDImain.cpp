@@ -20,6 +20,7 @@
 #include "windows/shell/QtText.h"
 #include "windows/shell/StatusBar.h"
 #include "windows/shell/frmAbout.h"
+#include "windows/twotone/frm_2tone.h"
 
 namespace orvex {
 
@@ -89,7 +90,11 @@ void MDImain::buildMenus() {
     sigMenu_->menuAction()->setObjectName("sig_edit");
     bar->addMenu(sigMenu_);
     connect(addEntry(sigMenu_, "Sig_dtmf"), &QAction::triggered, this, &MDImain::openDtmfEditor);
-    for (const char* name : {"Sig_2tone", "Sig_5tone", "Sig_QDS1200", "Sig_QDS2400"})
+    // Kept disabled; the handler opens the editor should the entry ever be enabled.
+    QAction* twoTone = addEntry(sigMenu_, "Sig_2tone");
+    twoTone->setEnabled(false);
+    connect(twoTone, &QAction::triggered, this, &MDImain::openTwoToneEditor);
+    for (const char* name : {"Sig_5tone", "Sig_QDS1200", "Sig_QDS2400"})
         addEntry(sigMenu_, name)->setEnabled(false);
 
     connect(addEntry(bar, "proc_setup"), &QAction::triggered, this, &MDImain::openPortSetup);
@@ -242,6 +247,10 @@ void MDImain::openOptionEditor() {
 
 void MDImain::openDtmfEditor() {
     openChild("frm_dtmf", [this] { return new frm_dtmf(context_, *this); });
+}
+
+void MDImain::openTwoToneEditor() {
+    openChild("frm_2tone", [this] { return new frm_2tone(context_, *this); });
 }
 
 void MDImain::openPortSetup() {
