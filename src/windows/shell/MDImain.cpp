@@ -21,6 +21,7 @@
 #include "windows/shell/QtText.h"
 #include "windows/shell/StatusBar.h"
 #include "windows/shell/frmAbout.h"
+#include "windows/twotone/frm_2tone.h"
 
 namespace orvex {
 
@@ -91,7 +92,11 @@ void MDImain::buildMenus() {
     sigMenu_->menuAction()->setObjectName("sig_edit");
     bar->addMenu(sigMenu_);
     connect(addEntry(sigMenu_, "Sig_dtmf"), &QAction::triggered, this, &MDImain::openDtmfEditor);
-    for (const char* name : {"Sig_2tone", "Sig_5tone", "Sig_QDS1200", "Sig_QDS2400"})
+    // Kept disabled; the handler opens the editor should the entry ever be enabled.
+    QAction* twoTone = addEntry(sigMenu_, "Sig_2tone");
+    twoTone->setEnabled(false);
+    connect(twoTone, &QAction::triggered, this, &MDImain::openTwoToneEditor);
+    for (const char* name : {"Sig_5tone", "Sig_QDS1200", "Sig_QDS2400"})
         addEntry(sigMenu_, name)->setEnabled(false);
 
     connect(addEntry(bar, "proc_setup"), &QAction::triggered, this, &MDImain::openPortSetup);
@@ -251,6 +256,10 @@ void MDImain::openDtmfEditor() {
 void MDImain::openFmEditor() {
     closeChildWindow("frm_chann");
     openChild("frm_FM", [this] { return new frm_FM(context_, *this); });
+}
+
+void MDImain::openTwoToneEditor() {
+    openChild("frm_2tone", [this] { return new frm_2tone(context_, *this); });
 }
 
 void MDImain::openPortSetup() {

@@ -58,6 +58,7 @@ class MDImain : public QMainWindow {
     void openOptionEditor();
     void openDtmfEditor();
     void openFmEditor();
+    void openTwoToneEditor();
     void openPortSetup();
     void openAbout();
 
