@@ -15,6 +15,7 @@
 #include "core/shell/StartupTables.h"
 #include "windows/channels/frm_chann.h"
 #include "windows/dtmf/frm_dtmf.h"
+#include "windows/fivetone/frm_5tone.h"
 #include "windows/options/frm_option.h"
 #include "windows/shell/ChildWindow.h"
 #include "windows/shell/QtText.h"
@@ -91,6 +92,7 @@ void MDImain::buildMenus() {
     connect(addEntry(sigMenu_, "Sig_dtmf"), &QAction::triggered, this, &MDImain::openDtmfEditor);
     for (const char* name : {"Sig_2tone", "Sig_5tone", "Sig_QDS1200", "Sig_QDS2400"})
         addEntry(sigMenu_, name)->setEnabled(false);
+    connect(action("Sig_5tone"), &QAction::triggered, this, &MDImain::openFiveToneEditor);
 
     connect(addEntry(bar, "proc_setup"), &QAction::triggered, this, &MDImain::openPortSetup);
 
@@ -242,6 +244,10 @@ void MDImain::openOptionEditor() {
 
 void MDImain::openDtmfEditor() {
     openChild("frm_dtmf", [this] { return new frm_dtmf(context_, *this); });
+}
+
+void MDImain::openFiveToneEditor() {
+    openChild("frm_5tone", [this] { return new frm_5tone(context_, *this); });
 }
 
 void MDImain::openPortSetup() {

@@ -57,6 +57,7 @@ class MDImain : public QMainWindow {
     void openChannelEditor();
     void openOptionEditor();
     void openDtmfEditor();
+    void openFiveToneEditor();
     void openPortSetup();
     void openAbout();
 
