@@ -15,6 +15,7 @@
 #include "core/shell/StartupTables.h"
 #include "windows/channels/frm_chann.h"
 #include "windows/dtmf/frm_dtmf.h"
+#include "windows/fivetone/frm_5tone.h"
 #include "windows/fm/frm_FM.h"
 #include "windows/options/frm_option.h"
 #include "windows/shell/ChildWindow.h"
@@ -92,12 +93,16 @@ void MDImain::buildMenus() {
     sigMenu_->menuAction()->setObjectName("sig_edit");
     bar->addMenu(sigMenu_);
     connect(addEntry(sigMenu_, "Sig_dtmf"), &QAction::triggered, this, &MDImain::openDtmfEditor);
-    // Kept disabled; the handler opens the editor should the entry ever be enabled.
-    QAction* twoTone = addEntry(sigMenu_, "Sig_2tone");
-    twoTone->setEnabled(false);
-    connect(twoTone, &QAction::triggered, this, &MDImain::openTwoToneEditor);
-    for (const char* name : {"Sig_5tone", "Sig_QDS1200", "Sig_QDS2400"})
-        addEntry(sigMenu_, name)->setEnabled(false);
+    // The signalling editors' entries stay disabled; their handlers open the editors should
+    // an entry ever be enabled.
+    connect(addEntry(sigMenu_, "Sig_2tone"), &QAction::triggered, this,
+            &MDImain::openTwoToneEditor);
+    connect(addEntry(sigMenu_, "Sig_5tone"), &QAction::triggered, this,
+            &MDImain::openFiveToneEditor);
+    addEntry(sigMenu_, "Sig_QDS1200");
+    addEntry(sigMenu_, "Sig_QDS2400");
+    for (const char* name : {"Sig_2tone", "Sig_5tone", "Sig_QDS1200", "Sig_QDS2400"})
+        action(name)->setEnabled(false);
 
     connect(addEntry(bar, "proc_setup"), &QAction::triggered, this, &MDImain::openPortSetup);
 
@@ -260,6 +265,10 @@ void MDImain::openFmEditor() {
 
 void MDImain::openTwoToneEditor() {
     openChild("frm_2tone", [this] { return new frm_2tone(context_, *this); });
+}
+
+void MDImain::openFiveToneEditor() {
+    openChild("frm_5tone", [this] { return new frm_5tone(context_, *this); });
 }
 
 void MDImain::openPortSetup() {

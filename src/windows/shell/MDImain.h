@@ -59,6 +59,7 @@ class MDImain : public QMainWindow {
     void openDtmfEditor();
     void openFmEditor();
     void openTwoToneEditor();
+    void openFiveToneEditor();
     void openPortSetup();
     void openAbout();
 
