@@ -37,6 +37,18 @@ inline double MinimumTransferMs(const std::vector<Exchange>& exchanges, int paci
     return total;
 }
 
+// The same for an engine that writes the whole command on the first tick (the signalling
+// editors): the command's bytes then cross the wire back to back after the first tick, as if
+// the pacing were one byte time.
+//
+//   minimum = sum over exchanges of [15 + (n + r) * 10 / 9.6]  ms
+inline double MinimumBurstTransferMs(const std::vector<Exchange>& exchanges) {
+    double total = 0;
+    for (const Exchange& e : exchanges)
+        total += kFirstTickMs + (e.sendBytes + e.replyBytes) * kByteMs;
+    return total;
+}
+
 // The exchanges of the transfers the benchmark times.
 inline constexpr Exchange kIdentification{8, 9};  // opening command, identification reply
 inline constexpr Exchange kFirstRead{5, 69};      // 06 53 hi lo 40, read reply

@@ -34,6 +34,10 @@
 #include "core/dtmf/DtmfTexts.h"
 #include "core/fm/FmPlan.h"
 #include "core/fm/FmTexts.h"
+#include "core/fivetone/FiveTonePlan.h"
+#include "core/fivetone/FiveToneTexts.h"
+#include "core/twotone/TwoTonePlan.h"
+#include "core/twotone/TwoToneTexts.h"
 #include "core/link/IdentificationPlan.h"
 #include "core/link/LinkTexts.h"
 #include "core/link/PlainBlockPlan.h"
@@ -155,12 +159,16 @@ enum class Kind {
     DtmfRead,
     DtmfWrite,
     FmRead,
-    FmWrite
+    FmWrite,
+    TwoToneRead,
+    TwoToneWrite,
+    FiveToneRead,
+    FiveToneWrite
 };
 
 bool IsWrite(Kind kind) {
     return kind == Kind::ChannelWrite || kind == Kind::OptionWrite || kind == Kind::DtmfWrite ||
-           kind == Kind::FmWrite;
+           kind == Kind::FmWrite || kind == Kind::TwoToneWrite || kind == Kind::FiveToneWrite;
 }
 
 struct Scenario {
@@ -186,6 +194,12 @@ EngineSettings SettingsFor(const Scenario& s) {
         case Kind::FmRead:
         case Kind::FmWrite:
             return FmPlan::Settings();
+        case Kind::TwoToneRead:
+        case Kind::TwoToneWrite:
+            return TwoTonePlan::Settings();
+        case Kind::FiveToneRead:
+        case Kind::FiveToneWrite:
+            return FiveTonePlan::Settings();
         case Kind::Identification:
         case Kind::PlainRead:
             break;
@@ -278,6 +292,14 @@ class LinkBench {
             case Kind::FmWrite:
                 plan = std::make_unique<FmPlan>(state_);
                 break;
+            case Kind::TwoToneRead:
+            case Kind::TwoToneWrite:
+                plan = std::make_unique<TwoTonePlan>(state_);
+                break;
+            case Kind::FiveToneRead:
+            case Kind::FiveToneWrite:
+                plan = std::make_unique<FiveTonePlan>(state_);
+                break;
         }
         auto port =
             std::make_unique<LoggingPort>(std::make_unique<QtSerialPort>(catalog_), run.log);
@@ -306,6 +328,10 @@ class LinkBench {
                                    : s.kind == Kind::DtmfWrite   ? dtmf_texts::kWriteDone
                                    : s.kind == Kind::FmRead      ? fm_texts::kReadDone
                                    : s.kind == Kind::FmWrite     ? fm_texts::kWriteDone
+                                   : s.kind == Kind::TwoToneRead ? twotone_texts::kReadDone
+                                   : s.kind == Kind::TwoToneWrite ? twotone_texts::kWriteDone
+                                   : s.kind == Kind::FiveToneRead ? fivetone_texts::kReadDone
+                                   : s.kind == Kind::FiveToneWrite ? fivetone_texts::kWriteDone
                                                                  : kPlainTexts.readDone;
             run.completed = prompt.texts.front() == expected.pick(0);
         }
@@ -368,6 +394,7 @@ void PrintBreakdown(const Scenario& s, const Run& run, const LinkBench& bench) {
     size_t replyBytes = 0;
     size_t arrival = 0;
     const bool reads = !IsWrite(s.kind) && s.kind != Kind::Identification;
+    const bool burst = SettingsFor(s).burst;
     for (size_t i = 0; i < s.exchanges.size(); ++i) {
         const Exchange& e = s.exchanges[i];
         // In a read, every reply but the identification's is followed by an acknowledgement
@@ -397,8 +424,12 @@ void PrintBreakdown(const Scenario& s, const Run& run, const LinkBench& bench) {
         if (arrival >= run.log.arrivals.size()) return;
         const TimePoint seen = run.log.arrivals[arrival].at;
 
-        const double ideal = kFirstTickMs + (e.sendBytes - 1) * s.pacingMs;
-        const double parts[4] = {MsBetween(sendStart, wrote) - ideal, MsBetween(wrote, radioHeard),
+        // A whole-frame send writes every byte on the first tick; its bytes then take their
+        // byte times on the way to the radio.
+        const double ideal = kFirstTickMs + (burst ? 0 : (e.sendBytes - 1) * s.pacingMs);
+        const double queued = burst ? (e.sendBytes - 1) * kByteMs : 0;
+        const double parts[4] = {MsBetween(sendStart, wrote) - ideal,
+                                 MsBetween(wrote, radioHeard) - queued,
                                  MsBetween(radioHeard, idealEnd) - (1 + e.replyBytes) * kByteMs,
                                  MsBetween(idealEnd, seen)};
         for (int p = 0; p < 4; ++p) {
@@ -471,6 +502,14 @@ int main(int argc, char* argv[]) {
          WriteExchanges(DtmfPlan::kWriteFrames)},
         {"FM read, 10 ms (5 blocks)", Kind::FmRead, 10, 5, ReadExchanges(FmPlan::kReadBlocks)},
         {"FM write, 10 ms (17 frames)", Kind::FmWrite, 10, 17, WriteExchanges(kFmWriteBlocks)},
+        {"two-tone read, whole frames (12 blocks)", Kind::TwoToneRead, 0, 12,
+         ReadExchanges(TwoTonePlan::kReadBlocks)},
+        {"two-tone write, whole frames (48 frames)", Kind::TwoToneWrite, 0, 48,
+         WriteExchanges(TwoTonePlan::kWriteFrames)},
+        {"five-tone read, whole frames (20 blocks)", Kind::FiveToneRead, 0, 20,
+         ReadExchanges(FiveTonePlan::kReadBlocks)},
+        {"five-tone write, whole frames (144 frames)", Kind::FiveToneWrite, 0, 144,
+         WriteExchanges(FiveTonePlan::kWriteFrames)},
     };
 
     LinkBench bench;
@@ -495,7 +534,8 @@ int main(int argc, char* argv[]) {
             times.push_back(run.ms);
             runs.push_back(std::move(run));
         }
-        const double minimum = MinimumTransferMs(s.exchanges, s.pacingMs);
+        const double minimum = SettingsFor(s).burst ? MinimumBurstTransferMs(s.exchanges)
+                                                    : MinimumTransferMs(s.exchanges, s.pacingMs);
         if (times.empty()) {
             std::printf("%-44s every run failed\n", s.name.c_str());
             allWithin = false;

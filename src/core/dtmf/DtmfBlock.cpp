@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <span>
 
+#include "core/codec/ListItems.h"
 #include "core/codec/NumberText.h"
 #include "core/dtmf/TextCharacters.h"
 
@@ -172,11 +173,7 @@ std::optional<char> DtmfCharacter(std::uint8_t code) {
 }
 
 std::vector<std::string> DtmfTimeItemTexts() {
-    std::vector<std::string> items;
-    items.reserve(kDtmfTimeItems);
-    for (int item = 0; item < kDtmfTimeItems; ++item)
-        items.push_back(std::to_string(50 + 10 * item));
-    return items;
+    return NumberItems(50, 10, kDtmfTimeItems);
 }
 
 std::vector<std::string> DtmfGroupCallItems() {

@@ -31,14 +31,6 @@ constexpr std::uint8_t kReplyAfterAllSet = 1;
 // The radio takes "reply when idle" as 2, not 1.
 constexpr std::uint8_t kReplyWhenIdleSet = 2;
 
-std::vector<std::string> Steps(int first, int step, int count) {
-    std::vector<std::string> items;
-    items.reserve(static_cast<size_t>(count));
-    for (int i = 0; i < count; ++i)
-        items.push_back(std::to_string(first + i * step));
-    return items;
-}
-
 std::uint8_t* Line(FiveToneImage& image, int line) {
     return image.data() + line * kFiveToneLineBytes;
 }
@@ -79,17 +71,11 @@ std::string_view Digit(std::string_view text) {
 
 }  // namespace
 
-std::vector<std::string> EncodeTimingItems() {
-    return Steps(0, 10, kEncodeTimingItems);
-}
-std::vector<std::string> ResetTimeItems() {
-    return Steps(100, 100, kResetTimeItems);
-}
 std::vector<std::string> ReplyDelayItems() {
-    return Steps(500, 100, kReplyDelayItems);
+    return NumberItems(500, 100, kReplyDelayItems);
 }
 std::vector<std::string> PeriodItems() {
-    return Steps(20, 10, 19);
+    return NumberItems(20, 10, 19);
 }
 
 std::vector<std::string> ToneDigitItems() {
@@ -204,7 +190,7 @@ FiveToneSettings DecodeFiveToneImage(const FiveToneReadImage& image, const Funct
 
     const std::uint8_t* timings = ReadLine(image, kTimingLine);
     for (size_t i = 0; i < settings.encodeTimings.size(); ++i)
-        settings.encodeTimings[i] = Limited(timings[i], kEncodeTimingItems);
+        settings.encodeTimings[i] = Limited(timings[i], kToneTimingItems);
 
     for (int c = 1; c <= kFiveToneCodes; ++c) {
         FiveToneDecodeRow& row = settings.decode[size_t(c - 1)];

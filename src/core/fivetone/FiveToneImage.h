@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/codec/ListItems.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -36,14 +38,9 @@ inline constexpr int kFiveToneCodes = 15;
 inline constexpr int kCodeDigits = 5;
 inline constexpr int kCodeFrames = 3;
 
-// The lists the encoder stores by position: the encode timings "0" to "1000" in steps of 10,
-// the decode reset time "100" to "8000" in steps of 100, the reply delay "500" to "2500" in
-// steps of 100.
-inline constexpr int kEncodeTimingItems = 101;
-inline constexpr int kResetTimeItems = 80;
+// The lists the encoder stores by position: the encode timings and the decode reset time
+// (ListItems.h), and the reply delay "500" to "2500" in steps of 100.
 inline constexpr int kReplyDelayItems = 21;
-std::vector<std::string> EncodeTimingItems();
-std::vector<std::string> ResetTimeItems();
 std::vector<std::string> ReplyDelayItems();
 // The standards grid's lists: periods "20" to "200" in steps of 10, digits "0" to "F".
 std::vector<std::string> PeriodItems();

@@ -113,14 +113,6 @@ ToneEntry AcceptTone(std::string_view typed, Round round) {
     return {ToneEntryResult::OutOfRange, {}};
 }
 
-std::vector<std::string> CountedItems(int count, int first, int step) {
-    std::vector<std::string> items;
-    items.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i)
-        items.push_back(std::to_string(first + i * step));
-    return items;
-}
-
 // Slot cells in the order pair, response, alert.
 DecodeSlotCells Slot(std::string_view pair, const ReplyNames& replies, int reply,
                      std::string_view alert) {
@@ -150,9 +142,9 @@ TwoToneSettings DecodeTwoToneImage(const TwoToneImage& image, const ReplyNames& 
     }
 
     const std::size_t durations = LineStart(kDurationsLine);
-    settings.firstTone = std::min<int>(image[durations], kDurationItems - 1);
-    settings.secondTone = std::min<int>(image[durations + 1], kDurationItems - 1);
-    settings.gap = std::min<int>(image[durations + 2], kDurationItems - 1);
+    settings.firstTone = std::min<int>(image[durations], kToneTimingItems - 1);
+    settings.secondTone = std::min<int>(image[durations + 1], kToneTimingItems - 1);
+    settings.gap = std::min<int>(image[durations + 2], kToneTimingItems - 1);
 
     for (std::size_t c = 0; c < kTwoToneCodes; ++c) {
         for (std::size_t s = 0; s < kTwoToneSlots; ++s) {
@@ -281,14 +273,6 @@ const std::array<std::string_view, kTwoTonePairs>& TwoTonePairNames() {
     return kPairNames;
 }
 
-std::vector<std::string> DurationItems() {
-    return CountedItems(kDurationItems, 0, 10);
-}
-
-std::vector<std::string> ResetTimeItems() {
-    return CountedItems(kResetTimeItems, 100, 100);
-}
-
 DecodeColumn DecodeColumnKind(int col) {
     if (col == 0) return DecodeColumn::Code;
     if (col < 0 || col > 3 * kTwoToneSlots) return DecodeColumn::None;
@@ -314,7 +298,7 @@ DecodeCellList DecodeCellItems(int col, const ReplyNames& replies) {
         case DecodeColumn::Response:
             return {std::vector<std::string>(replies.begin(), replies.end()), 2};
         case DecodeColumn::Alert:
-            return {CountedItems(kTwoToneAlerts, 1, 1), 0};
+            return {NumberItems(1, 1, kTwoToneAlerts), 0};
         default:
             return {};
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/codec/ListItems.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -27,8 +29,6 @@ inline constexpr int kToneSetTones = 4;   // A, B, C, D
 inline constexpr int kToneSetLines = 16;  // one per decode code, the last takes image line 47
 inline constexpr int kTwoToneReplies = 4;
 inline constexpr int kTwoToneAlerts = 16;
-inline constexpr int kDurationItems = 101;   // "0", "10", ... "1000" milliseconds
-inline constexpr int kResetTimeItems = 80;   // "100", "200", ... "8000" milliseconds
 inline constexpr int kLowestToneHz = 300;    // tones shown and accepted: 300 to 3000 Hz
 inline constexpr int kHighestToneHz = 3000;  //
 
@@ -125,9 +125,6 @@ ToneEntry AcceptToneBoxTone(std::string_view typed);
 // "A-B", "A-C", "A-D", "B-A", "B-C", "B-D", "C-A", "C-B", "C-D", "D-A", "D-B", "D-C": the
 // pair byte is the position of the name.
 const std::array<std::string_view, kTwoTonePairs>& TwoTonePairNames();
-
-std::vector<std::string> DurationItems();   // "0", "10", ... "1000"
-std::vector<std::string> ResetTimeItems();  // "100", "200", ... "8000"
 
 // The columns of MSF_Decode: 0 the code number, then pair, response and alert of slot s at
 // 3s - 2, 3s - 1 and 3s.

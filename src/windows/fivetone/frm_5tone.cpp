@@ -666,7 +666,7 @@ void frm_5tone::SetFiveToneDefaults() {
         MSF_Chann->setTextMatrix(row, 3, qt(standards[size_t(i)].repeatTone));
     }
 
-    const QStringList timings = Items(EncodeTimingItems());
+    const QStringList timings = Items(ToneTimingItems());
     for (size_t i = 0; i < encodeTimings_.size(); ++i) {
         encodeTimings_[i]->setItems(timings);
         encodeTimings_[i]->setPosition(kDefaultTimings[i]);

@@ -158,7 +158,7 @@ void frm_2tone::buildControls() {
         tones_[i] = box;
     }
 
-    const QStringList durations = Items(DurationItems());
+    const QStringList durations = Items(ToneTimingItems());
     for (ListBox* list : {Combo_Enc_ys1, Combo_Enc_ys2, Combo_enc_ys3})
         list->setItems(durations);
     Combo_Enc_ys1->setObjectName("Combo_Enc_ys1");

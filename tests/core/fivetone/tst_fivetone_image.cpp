@@ -314,8 +314,8 @@ TEST(FiveToneImage, ReadThenWriteBack) {
 }
 
 TEST(FiveToneLists, Items) {
-    const auto timings = EncodeTimingItems();
-    ASSERT_EQ(timings.size(), size_t(kEncodeTimingItems));
+    const auto timings = ToneTimingItems();
+    ASSERT_EQ(timings.size(), size_t(kToneTimingItems));
     EXPECT_EQ(timings.front(), "0");
     EXPECT_EQ(timings[40], "400");
     EXPECT_EQ(timings.back(), "1000");

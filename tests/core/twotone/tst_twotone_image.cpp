@@ -447,7 +447,7 @@ TEST(ToneEntries, CellsRoundHalfUpBoxesHalfToEven) {
 // Lists and decode columns
 
 TEST(TwoToneLists, DurationAndResetItems) {
-    const std::vector<std::string> durations = DurationItems();
+    const std::vector<std::string> durations = ToneTimingItems();
     ASSERT_EQ(durations.size(), 101u);
     EXPECT_EQ(durations[0], "0");
     EXPECT_EQ(durations[1], "10");
