@@ -32,12 +32,10 @@
 #include "core/channels/ChannelTexts.h"
 #include "core/dtmf/DtmfPlan.h"
 #include "core/dtmf/DtmfTexts.h"
-#include "core/fm/FmPlan.h"
-#include "core/fm/FmTexts.h"
 #include "core/fivetone/FiveTonePlan.h"
 #include "core/fivetone/FiveToneTexts.h"
-#include "core/twotone/TwoTonePlan.h"
-#include "core/twotone/TwoToneTexts.h"
+#include "core/fm/FmPlan.h"
+#include "core/fm/FmTexts.h"
 #include "core/link/IdentificationPlan.h"
 #include "core/link/LinkTexts.h"
 #include "core/link/PlainBlockPlan.h"
@@ -45,6 +43,8 @@
 #include "core/options/OptionPlan.h"
 #include "core/options/OptionTexts.h"
 #include "core/shell/StartupTables.h"
+#include "core/twotone/TwoTonePlan.h"
+#include "core/twotone/TwoToneTexts.h"
 #include "platform/QtClock.h"
 #include "platform/QtSerialPort.h"
 #include "platform/sim/PtyRadioHost.h"
@@ -179,6 +179,44 @@ struct Scenario {
     std::vector<Exchange> exchanges;
 };
 
+const PlainBlockPlan::Texts kPlainTexts{
+    {"读 ", "Reading "},   {" 块", " Block"},   {"写 ", "Writing "},    {" 帧", " Frame"},
+    {"读完", "Read done"}, {"读好", "Read ok"}, {"写完", "Write done"}, {"写好", "Write ok"}};
+
+// The completion message a scenario's transfer ends with.
+Bilingual DoneText(Kind kind) {
+    switch (kind) {
+        case Kind::ChannelRead:
+            return channel_texts::kReadDone;
+        case Kind::ChannelWrite:
+            return channel_texts::kWriteDone;
+        case Kind::OptionRead:
+            return option_texts::kReadDone;
+        case Kind::OptionWrite:
+            return option_texts::kWriteDone;
+        case Kind::DtmfRead:
+            return dtmf_texts::kReadDone;
+        case Kind::DtmfWrite:
+            return dtmf_texts::kWriteDone;
+        case Kind::FmRead:
+            return fm_texts::kReadDone;
+        case Kind::FmWrite:
+            return fm_texts::kWriteDone;
+        case Kind::TwoToneRead:
+            return twotone_texts::kReadDone;
+        case Kind::TwoToneWrite:
+            return twotone_texts::kWriteDone;
+        case Kind::FiveToneRead:
+            return fivetone_texts::kReadDone;
+        case Kind::FiveToneWrite:
+            return fivetone_texts::kWriteDone;
+        case Kind::Identification:
+        case Kind::PlainRead:
+            break;
+    }
+    return kPlainTexts.readDone;
+}
+
 // The engine each scenario's editor runs; the others pace at the scenario's interval.
 EngineSettings SettingsFor(const Scenario& s) {
     switch (s.kind) {
@@ -218,10 +256,6 @@ struct Run {
     PortLog log;
     std::vector<WireByte> transcript;
 };
-
-const PlainBlockPlan::Texts kPlainTexts{
-    {"读 ", "Reading "},   {" 块", " Block"},   {"写 ", "Writing "},    {" 帧", " Frame"},
-    {"读完", "Read done"}, {"读好", "Read ok"}, {"写完", "Write done"}, {"写好", "Write ok"}};
 
 void ServeFor(int ms) {
     QEventLoop loop;
@@ -320,19 +354,7 @@ class LinkBench {
         run.completed = doneAt.has_value() && prompt.texts.size() <= 1 &&
                         (s.kind == Kind::Identification || !prompt.texts.empty());
         if (run.completed && s.kind != Kind::Identification) {
-            const auto& expected = s.kind == Kind::ChannelWrite  ? channel_texts::kWriteDone
-                                   : s.kind == Kind::ChannelRead ? channel_texts::kReadDone
-                                   : s.kind == Kind::OptionRead  ? option_texts::kReadDone
-                                   : s.kind == Kind::OptionWrite ? option_texts::kWriteDone
-                                   : s.kind == Kind::DtmfRead    ? dtmf_texts::kReadDone
-                                   : s.kind == Kind::DtmfWrite   ? dtmf_texts::kWriteDone
-                                   : s.kind == Kind::FmRead      ? fm_texts::kReadDone
-                                   : s.kind == Kind::FmWrite     ? fm_texts::kWriteDone
-                                   : s.kind == Kind::TwoToneRead ? twotone_texts::kReadDone
-                                   : s.kind == Kind::TwoToneWrite ? twotone_texts::kWriteDone
-                                   : s.kind == Kind::FiveToneRead ? fivetone_texts::kReadDone
-                                   : s.kind == Kind::FiveToneWrite ? fivetone_texts::kWriteDone
-                                                                 : kPlainTexts.readDone;
+            const Bilingual expected = DoneText(s.kind);
             run.completed = prompt.texts.front() == expected.pick(0);
         }
         run.retriesUsed = 3 - engine.retriesLeft();
