@@ -110,29 +110,25 @@ inline constexpr std::array<Frame, 3> kHiddenFrames = {{
 inline constexpr Bilingual kGridHeader{"^ 编码序号 |^ 发送编码码组  ", "^ Number |^ Code "};
 
 // Title of the messages that end a transfer.
-inline constexpr Bilingual kPromptTitle{"操作提示", "Operate Prompt"};
+inline constexpr Bilingual kPromptTitle = link_texts::kPromptTitle;
 
 // Refusals while a transfer runs, under their own title. Close refuses with the same text as
 // the other buttons.
-inline constexpr Bilingual kBusyTitle{"操作提示", "Operate prompt"};
+inline constexpr Bilingual kBusyTitle = link_texts::kBusyTitle;
 inline constexpr Bilingual kBusy = link_texts::kBusy;
 inline constexpr Bilingual kBusyClose = link_texts::kBusy;
 
 inline constexpr Bilingual kConnectingLabel = link_texts::kConnectingLabel;
 
 // Transfer progress: the block number goes between the two parts.
-inline constexpr Bilingual kReadingBefore{"正在读取 ", "Reading "};
-inline constexpr Bilingual kReadingAfter{" 数据块", " Data Block"};
-inline constexpr Bilingual kWritingBefore{"正在写入  ", "Writing  "};
-inline constexpr Bilingual kWritingAfter{"  数据块", "  Data Block"};
+inline constexpr Bilingual kReadingBefore = link_texts::kReadingBefore;
+inline constexpr Bilingual kReadingAfter = link_texts::kReadingAfter;
+inline constexpr Bilingual kWritingBefore = link_texts::kWritingBefore;
+inline constexpr Bilingual kWritingAfter = link_texts::kWritingAfter;
 
-inline constexpr Bilingual kReadDone{"从对讲机中读取数据完毕 ！",
-                                     "Complete reading the data from transceiver."};
-inline constexpr Bilingual kReadDoneLabel{"信令参数读出正常 ！",
-                                          "Read Signal parameters in gear. "};
-inline constexpr Bilingual kWriteDone{"向对讲机写入信令参数完毕 ！",
-                                      "Complete writing Signal parameters to the transceiver."};
-inline constexpr Bilingual kWriteDoneLabel{"信令参数写入完毕 ！",
-                                           "Complete writing Signal parameters "};
+inline constexpr Bilingual kReadDone = link_texts::kReadDone;
+inline constexpr Bilingual kReadDoneLabel = link_texts::kSignalReadDoneLabel;
+inline constexpr Bilingual kWriteDone = link_texts::kSignalWriteDone;
+inline constexpr Bilingual kWriteDoneLabel = link_texts::kSignalWriteDoneLabel;
 
 }  // namespace orvex::dtmf_texts

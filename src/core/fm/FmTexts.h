@@ -35,8 +35,8 @@ inline constexpr std::array<Caption, 14> kCaptions = {{
 inline constexpr std::string_view kFmLowestText = "87.50000";
 inline constexpr std::string_view kFmHighestText = "108.00000";
 
-inline constexpr Bilingual kPromptTitle{"操作提示", "Operate Prompt"};
-inline constexpr Bilingual kBusyTitle{"操作提示", "Operate prompt"};
+inline constexpr Bilingual kPromptTitle = link_texts::kPromptTitle;
+inline constexpr Bilingual kBusyTitle = link_texts::kBusyTitle;
 
 // Grid cells.
 inline constexpr Bilingual kFrequencyOutOfRange{"接收频率超出范围 ！",
@@ -67,12 +67,11 @@ inline constexpr Bilingual kUpperBelowLower{
     "上限频率不可小于下限频率！", "The upper limit frequency can not small than the upper limit ."};
 
 // Transfers.
-inline constexpr Bilingual kReadingBefore{"正在读取 ", "Reading "};
-inline constexpr Bilingual kReadingAfter{" 数据块", " Data Block"};
-inline constexpr Bilingual kWritingBefore{"正在写入  ", "Writing  "};
-inline constexpr Bilingual kWritingAfter{"  数据块", "  Data Block"};
-inline constexpr Bilingual kReadDone{"从对讲机中读取数据完毕 ！",
-                                     "Complete reading the data from transceiver."};
+inline constexpr Bilingual kReadingBefore = link_texts::kReadingBefore;
+inline constexpr Bilingual kReadingAfter = link_texts::kReadingAfter;
+inline constexpr Bilingual kWritingBefore = link_texts::kWritingBefore;
+inline constexpr Bilingual kWritingAfter = link_texts::kWritingAfter;
+inline constexpr Bilingual kReadDone = link_texts::kReadDone;
 inline constexpr Bilingual kReadDoneLabel{" FM 收音机参数读出正常 ！",
                                           "Read FM Radio parameters in gear. "};
 inline constexpr Bilingual kWriteDone{"向对讲机写入 FM 收音机参数完毕 ！",

@@ -14,6 +14,28 @@ inline constexpr Bilingual kFault{"联机故障 ！", "Communication fault."};
 inline constexpr Bilingual kFailConnect{"与对讲机联络失败 ！", "Fail connect with transceiver."};
 inline constexpr Bilingual kFaultLabel{"与对讲机通讯故障 ！", "Communication fault."};
 
+// The editors' titles: of the messages that end a transfer, and of the refusals while one
+// runs.
+inline constexpr Bilingual kPromptTitle{"操作提示", "Operate Prompt"};
+inline constexpr Bilingual kBusyTitle{"操作提示", "Operate prompt"};
+
+// An editor's progress label: the block number goes between the two parts. The channel
+// editor has its own.
+inline constexpr Bilingual kReadingBefore{"正在读取 ", "Reading "};
+inline constexpr Bilingual kReadingAfter{" 数据块", " Data Block"};
+inline constexpr Bilingual kWritingBefore{"正在写入  ", "Writing  "};
+inline constexpr Bilingual kWritingAfter{"  数据块", "  Data Block"};
+// A completed read, in every editor but the channel editor.
+inline constexpr Bilingual kReadDone{"从对讲机中读取数据完毕 ！",
+                                     "Complete reading the data from transceiver."};
+// The signalling editors' (DTMF, two-tone, five-tone) completion texts.
+inline constexpr Bilingual kSignalReadDoneLabel{"信令参数读出正常 ！",
+                                                "Read Signal parameters in gear. "};
+inline constexpr Bilingual kSignalWriteDone{
+    "向对讲机写入信令参数完毕 ！", "Complete writing Signal parameters to the transceiver."};
+inline constexpr Bilingual kSignalWriteDoneLabel{"信令参数写入完毕 ！",
+                                                 "Complete writing Signal parameters "};
+
 // An editor's transfer label while it connects.
 inline constexpr Bilingual kConnectingLabel{"正在与对讲机联络 ！", "Connecting with transceiver. "};
 

@@ -133,23 +133,22 @@ inline constexpr std::array<Frame, 8> kFrames = {{
 }};
 
 // Title of the limit messages and of the messages that end a transfer or a file operation.
-inline constexpr Bilingual kPromptTitle{"操作提示", "Operate Prompt"};
+inline constexpr Bilingual kPromptTitle = link_texts::kPromptTitle;
 
 // Refusals while a transfer runs, under their own title.
-inline constexpr Bilingual kBusyTitle{"操作提示", "Operate prompt"};
+inline constexpr Bilingual kBusyTitle = link_texts::kBusyTitle;
 inline constexpr Bilingual kBusy = link_texts::kBusy;
 inline constexpr Bilingual kBusyClose = link_texts::kBusyCloseOtherwise;
 
 inline constexpr Bilingual kConnectingLabel = link_texts::kConnectingLabel;
 
 // Transfer progress: the block number goes between the two parts.
-inline constexpr Bilingual kReadingBefore{"正在读取 ", "Reading "};
-inline constexpr Bilingual kReadingAfter{" 数据块", " Data Block"};
-inline constexpr Bilingual kWritingBefore{"正在写入  ", "Writing  "};
-inline constexpr Bilingual kWritingAfter{"  数据块", "  Data Block"};
+inline constexpr Bilingual kReadingBefore = link_texts::kReadingBefore;
+inline constexpr Bilingual kReadingAfter = link_texts::kReadingAfter;
+inline constexpr Bilingual kWritingBefore = link_texts::kWritingBefore;
+inline constexpr Bilingual kWritingAfter = link_texts::kWritingAfter;
 
-inline constexpr Bilingual kReadDone{"从对讲机中读取数据完毕 ！",
-                                     "Complete reading the data from transceiver."};
+inline constexpr Bilingual kReadDone = link_texts::kReadDone;
 inline constexpr Bilingual kReadDoneLabel{"可选参数读出正常 ！",
                                           "Read optional parameters in gear. "};
 inline constexpr Bilingual kWriteDone{"向对讲机写入可选参数完毕 ！",
