@@ -46,57 +46,87 @@ FiveToneSettings Blank() {
     return settings;
 }
 
+std::string_view View(const QByteArray& text) {
+    return {text.constData(), static_cast<std::size_t>(text.size())};
+}
+
 }  // namespace
+
+Q_DECLARE_METATYPE(orvex::CodeDigits)
 
 class FiveToneImageTest : public QObject {
     Q_OBJECT
 
   private slots:
+    void textToDigits_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<CodeDigits>("digits");
+        const auto row = [](const char* text, CodeDigits digits) {
+            QTest::addRow("\"%s\"", text) << QByteArray(text) << digits;
+        };
+        row("12345", {1, 2, 3, 4, 5});
+        row("ABCDF", {10, 11, 12, 13, 15});
+        row("", {255, 255, 255, 255, 255});
+        row("     ", {255, 255, 255, 255, 255});
+        row("123", {1, 2, 3, 255, 255});
+        row("123  ", {1, 2, 3, 255, 255});
+        row("  123", {1, 2, 3, 255, 255});  // trimmed first, then padded
+        row("12a45", {1, 2, 255, 4, 5});
+        row("1 345", {1, 255, 3, 4, 5});
+        row("123456", {1, 2, 3, 4, 5});
+    }
     void textToDigits() {
-        const struct {
-            std::string_view text;
-            CodeDigits digits;
-        } cases[] = {
-            {"12345", {1, 2, 3, 4, 5}},      {"ABCDF", {10, 11, 12, 13, 15}},
-            {"", {255, 255, 255, 255, 255}}, {"     ", {255, 255, 255, 255, 255}},
-            {"123", {1, 2, 3, 255, 255}},    {"123  ", {1, 2, 3, 255, 255}},
-            {"  123", {1, 2, 3, 255, 255}},  // trimmed first, then padded
-            {"12a45", {1, 2, 255, 4, 5}},    {"1 345", {1, 255, 3, 4, 5}},
-            {"123456", {1, 2, 3, 4, 5}},
-        };
-        for (const auto& c : cases)
-            QCOMPARE(CodeTextToDigits(c.text), c.digits);
+        QFETCH(QByteArray, text);
+        QFETCH(CodeDigits, digits);
+        QCOMPARE(CodeTextToDigits(View(text)), digits);
     }
 
+    void digitsToText_data() {
+        QTest::addColumn<CodeDigits>("digits");
+        QTest::addColumn<QByteArray>("text");
+        const auto row = [](CodeDigits digits, const char* text) {
+            QTest::addRow("\"%s\"", text) << digits << QByteArray(text);
+        };
+        row({1, 2, 3, 4, 5}, "12345");
+        row({10, 11, 12, 13, 14}, "ABCDE");
+        row({1, 2, 3, 255, 255}, "123  ");
+        row({255, 255, 1, 2, 3}, "  123");
+        row({255, 255, 255, 255, 255}, "     ");
+        row({16, 0, 200, 9, 15}, " 0 9F");
+    }
     void digitsToText() {
-        const struct {
-            CodeDigits digits;
-            std::string_view text;
-        } cases[] = {
-            {{1, 2, 3, 4, 5}, "12345"},           {{10, 11, 12, 13, 14}, "ABCDE"},
-            {{1, 2, 3, 255, 255}, "123  "},       {{255, 255, 1, 2, 3}, "  123"},
-            {{255, 255, 255, 255, 255}, "     "}, {{16, 0, 200, 9, 15}, " 0 9F"},
-        };
-        for (const auto& c : cases)
-            QCOMPARE(DigitsToCodeText(c.digits), c.text);
+        QFETCH(CodeDigits, digits);
+        QFETCH(QByteArray, text);
+        QCOMPARE(DigitsToCodeText(digits), View(text));
     }
 
-    void functionNamesAndCodes() {
+    void functionCodesToNames() {
         QCOMPARE(FunctionCodeToName(0, kNames), "0.Open Speak");
         QCOMPARE(FunctionCodeToName(4, kNames), "4.Inspection ");
         QCOMPARE(FunctionCodeToName(8, kNames), "8.Revive");
         QCOMPARE(FunctionCodeToName(9, kNames), "");
         QCOMPARE(FunctionCodeToName(255, kNames), "");
+    }
 
-        const struct {
-            std::string_view cell;
-            int code;
-        } cases[] = {
-            {"3.Monitor", 3}, {"8.Revive", 8}, {"0.通话", 0}, {" 4.Inspection ", 4},
-            {"", 255},        {"   ", 255},    {"x", 255},    {"9", 9},
+    void functionNamesToCodes_data() {
+        QTest::addColumn<QByteArray>("cell");
+        QTest::addColumn<int>("code");
+        const auto row = [](const char* cell, int code) {
+            QTest::addRow("\"%s\"", cell) << QByteArray(cell) << code;
         };
-        for (const auto& c : cases)
-            QCOMPARE(FunctionNameToCode(c.cell), c.code);
+        row("3.Monitor", 3);
+        row("8.Revive", 8);
+        row("0.通话", 0);
+        row(" 4.Inspection ", 4);
+        row("", 255);
+        row("   ", 255);
+        row("x", 255);
+        row("9", 9);
+    }
+    void functionNamesToCodes() {
+        QFETCH(QByteArray, cell);
+        QFETCH(int, code);
+        QCOMPARE(int(FunctionNameToCode(View(cell))), code);
     }
 
     void frequencyPlanes() {
@@ -204,22 +234,27 @@ class FiveToneImageTest : public QObject {
                  (std::vector<int>{59, 1, 2, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
     }
 
+    void replyFlags_data() {
+        QTest::addColumn<bool>("afterAll");
+        QTest::addColumn<bool>("whenIdle");
+        QTest::addColumn<int>("byte1");
+        QTest::addColumn<int>("byte2");
+        QTest::newRow("neither") << false << false << 0 << 0;
+        QTest::newRow("after all") << true << false << 1 << 0;
+        QTest::newRow("when idle") << false << true << 0 << 2;
+        QTest::newRow("both") << true << true << 1 << 2;
+    }
     void replyFlags() {
-        const struct {
-            bool afterAll;
-            bool whenIdle;
-            int byte1;
-            int byte2;
-        } cases[] = {
-            {false, false, 0, 0}, {true, false, 1, 0}, {false, true, 0, 2}, {true, true, 1, 2}};
-        for (const auto& c : cases) {
-            FiveToneSettings s = Blank();
-            s.replyAfterAll = c.afterAll;
-            s.replyWhenIdle = c.whenIdle;
-            const auto line = LineOf(EncodeFiveToneImage(s), 143);
-            QCOMPARE(line[1], c.byte1);
-            QCOMPARE(line[2], c.byte2);
-        }
+        QFETCH(bool, afterAll);
+        QFETCH(bool, whenIdle);
+        QFETCH(int, byte1);
+        QFETCH(int, byte2);
+        FiveToneSettings s = Blank();
+        s.replyAfterAll = afterAll;
+        s.replyWhenIdle = whenIdle;
+        const auto line = LineOf(EncodeFiveToneImage(s), 143);
+        QCOMPARE(line[1], byte1);
+        QCOMPARE(line[2], byte2);
     }
 
     void decodeStandardSettings() {
@@ -274,28 +309,37 @@ class FiveToneImageTest : public QObject {
         QVERIFY(s.replyWhenIdle);
     }
 
-    void listPositionsAndFlags() {
-        const struct {
-            std::vector<int> line;
-            int reset;
-            bool afterAll;
-            bool whenIdle;
-            int delay;
-        } cases[] = {
-            {{0, 0, 0, 0}, 0, false, false, 0},       {{59, 1, 2, 5}, 59, true, true, 5},
-            {{79, 0, 255, 20}, 79, false, true, 20},  {{80, 2, 0, 21}, 79, true, false, 20},
-            {{255, 0, 0, 255}, 79, false, false, 20},
+    void listPositionsAndFlags_data() {
+        QTest::addColumn<std::vector<int>>("line");
+        QTest::addColumn<int>("reset");
+        QTest::addColumn<bool>("afterAll");
+        QTest::addColumn<bool>("whenIdle");
+        QTest::addColumn<int>("delay");
+        const auto row = [](std::vector<int> line, int reset, bool afterAll, bool whenIdle,
+                            int delay) {
+            QTest::addRow("%d %d %d %d", line[0], line[1], line[2], line[3])
+                << line << reset << afterAll << whenIdle << delay;
         };
-        for (const auto& c : cases) {
-            FiveToneReadImage image = ReadImage();
-            for (size_t i = 0; i < c.line.size(); ++i)
-                image[size_t((143 - 64) * 16) + i] = std::uint8_t(c.line[i]);
-            const FiveToneSettings s = DecodeFiveToneImage(image, kNames);
-            QCOMPARE(s.resetTime, c.reset);
-            QCOMPARE(s.replyAfterAll, c.afterAll);
-            QCOMPARE(s.replyWhenIdle, c.whenIdle);
-            QCOMPARE(s.replyDelay, c.delay);
-        }
+        row({0, 0, 0, 0}, 0, false, false, 0);
+        row({59, 1, 2, 5}, 59, true, true, 5);
+        row({79, 0, 255, 20}, 79, false, true, 20);
+        row({80, 2, 0, 21}, 79, true, false, 20);
+        row({255, 0, 0, 255}, 79, false, false, 20);
+    }
+    void listPositionsAndFlags() {
+        QFETCH(std::vector<int>, line);
+        QFETCH(int, reset);
+        QFETCH(bool, afterAll);
+        QFETCH(bool, whenIdle);
+        QFETCH(int, delay);
+        FiveToneReadImage image = ReadImage();
+        for (size_t i = 0; i < line.size(); ++i)
+            image[size_t((143 - 64) * 16) + i] = std::uint8_t(line[i]);
+        const FiveToneSettings s = DecodeFiveToneImage(image, kNames);
+        QCOMPARE(s.resetTime, reset);
+        QCOMPARE(s.replyAfterAll, afterAll);
+        QCOMPARE(s.replyWhenIdle, whenIdle);
+        QCOMPARE(s.replyDelay, delay);
     }
 
     // What a read shows is written back as the radio's values, except what the window cannot

@@ -26,17 +26,22 @@ class TwoToneTextsTest : public QObject {
                 "^Dec_3|^   Response   |^Alert|^Dec_4|^   Response   |^Alert");
     }
 
+    void decodeFrameCaptions_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QByteArray>("caption");
+        QTest::newRow("code 1, English") << 1 << 0 << QByteArray("1 Decode 2 Tone Frequency");
+        QTest::newRow("code 15, English") << 15 << 0 << QByteArray("15 Decode 2 Tone Frequency");
+        QTest::newRow("code 6, Chinese") << 6 << -1 << QByteArray("6 解码信息两音频率");
+    }
     void decodeFrameCaptions() {
-        struct Case {
-            int code;
-            int language;
-            std::string caption;
-        };
-        for (const Case& c :
-             {Case{1, 0, "1 Decode 2 Tone Frequency"}, Case{15, 0, "15 Decode 2 Tone Frequency"},
-              Case{6, -1, "6 解码信息两音频率"}}) {
-            QCOMPARE(texts::DecodeFrameCaption(c.code, c.language), c.caption);
-        }
+        QFETCH(int, code);
+        QFETCH(int, language);
+        QFETCH(QByteArray, caption);
+        QCOMPARE(texts::DecodeFrameCaption(code, language), caption.toStdString());
+    }
+
+    void decodeFrameAtLoad() {
         QCOMPARE(texts::kDecodeFrameAtLoad.pick(0), " 1 Decode 2 Tone Frequency");
         QCOMPARE(texts::kDecodeFrameAtLoad.pick(-1), " 1 解码信息两音频率");
     }
