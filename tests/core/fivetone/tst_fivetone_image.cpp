@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include <QtTest>
 
 #include <algorithm>
 
@@ -46,297 +46,350 @@ FiveToneSettings Blank() {
     return settings;
 }
 
+std::string_view View(const QByteArray& text) {
+    return {text.constData(), static_cast<std::size_t>(text.size())};
+}
+
 }  // namespace
 
-TEST(FiveToneCodes, TextToDigits) {
-    const struct {
-        std::string_view text;
-        CodeDigits digits;
-    } cases[] = {
-        {"12345", {1, 2, 3, 4, 5}},      {"ABCDF", {10, 11, 12, 13, 15}},
-        {"", {255, 255, 255, 255, 255}}, {"     ", {255, 255, 255, 255, 255}},
-        {"123", {1, 2, 3, 255, 255}},    {"123  ", {1, 2, 3, 255, 255}},
-        {"  123", {1, 2, 3, 255, 255}},  // trimmed first, then padded
-        {"12a45", {1, 2, 255, 4, 5}},    {"1 345", {1, 255, 3, 4, 5}},
-        {"123456", {1, 2, 3, 4, 5}},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CodeTextToDigits(c.text), c.digits) << '"' << c.text << '"';
-}
+Q_DECLARE_METATYPE(orvex::CodeDigits)
 
-TEST(FiveToneCodes, DigitsToText) {
-    const struct {
-        CodeDigits digits;
-        std::string_view text;
-    } cases[] = {
-        {{1, 2, 3, 4, 5}, "12345"},           {{10, 11, 12, 13, 14}, "ABCDE"},
-        {{1, 2, 3, 255, 255}, "123  "},       {{255, 255, 1, 2, 3}, "  123"},
-        {{255, 255, 255, 255, 255}, "     "}, {{16, 0, 200, 9, 15}, " 0 9F"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(DigitsToCodeText(c.digits), c.text);
-}
+class FiveToneImageTest : public QObject {
+    Q_OBJECT
 
-TEST(FiveToneCodes, FunctionNamesAndCodes) {
-    EXPECT_EQ(FunctionCodeToName(0, kNames), "0.Open Speak");
-    EXPECT_EQ(FunctionCodeToName(4, kNames), "4.Inspection ");
-    EXPECT_EQ(FunctionCodeToName(8, kNames), "8.Revive");
-    EXPECT_EQ(FunctionCodeToName(9, kNames), "");
-    EXPECT_EQ(FunctionCodeToName(255, kNames), "");
-
-    const struct {
-        std::string_view cell;
-        int code;
-    } cases[] = {
-        {"3.Monitor", 3}, {"8.Revive", 8}, {"0.通话", 0}, {" 4.Inspection ", 4},
-        {"", 255},        {"   ", 255},    {"x", 255},    {"9", 9},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(FunctionNameToCode(c.cell), c.code) << '"' << c.cell << '"';
-}
-
-TEST(FiveToneImageEncode, FrequencyPlanes) {
-    const FiveToneImage image = EncodeFiveToneImage(Blank());
-    // EURO digit 0: 979 and 2351.
-    EXPECT_EQ(At(image, 0x20B0), 0xD3);
-    EXPECT_EQ(At(image, 0x21B0), 0x03);
-    EXPECT_EQ(At(image, 0x22B0), 0x2F);
-    EXPECT_EQ(At(image, 0x23B0), 0x09);
-    // CCIR1 digit A: 2400 Hz, 959.
-    EXPECT_EQ(At(image, 0x200A), 0x60);
-    EXPECT_EQ(At(image, 0x210A), 0x09);
-    EXPECT_EQ(At(image, 0x220A), 0xBF);
-    EXPECT_EQ(At(image, 0x230A), 0x03);
-    // MODAT digit E: 487.5 Hz, 4726 = 0x1276.
-    EXPECT_EQ(At(image, 0x20EE), 0xE7);
-    EXPECT_EQ(At(image, 0x21EE), 0x01);
-    EXPECT_EQ(At(image, 0x22EE), 0x76);
-    EXPECT_EQ(At(image, 0x23EE), 0x12);
-    // EURO digit A has no tone.
-    for (int plane = 0; plane < 4; ++plane)
-        EXPECT_EQ(At(image, 0x20BA + plane * 0x100), 0);
-    // The last line of every plane is standard 15's, all 0.
-    for (int line : {15, 31, 47, 63})
-        EXPECT_EQ(LineOf(image, line), std::vector<int>(16, 0)) << line;
-}
-
-// The frequency planes are the program's, whatever the settings hold.
-TEST(FiveToneImageEncode, FrequencyPlanesDoNotDependOnSettings) {
-    FiveToneSettings other = Blank();
-    other.standards[11] = {"200", "F", "0"};
-    other.encode[0] = {{"12345", "", ""}, "11111", "EURO"};
-    const FiveToneImage a = EncodeFiveToneImage(Blank());
-    const FiveToneImage b = EncodeFiveToneImage(other);
-    EXPECT_TRUE(std::equal(a.begin(), a.begin() + 64 * 16, b.begin()));
-}
-
-TEST(FiveToneImageEncode, StandardSettings) {
-    const struct {
-        FiveToneStandardRow row;
-        std::vector<int> bytes;
-    } cases[] = {
-        {{"70", "A", "E"}, {7, 10, 14}},
-        {{"200", "0", "F"}, {20, 0, 15}},
-        {{"20", " 9 ", "B"}, {2, 9, 11}},
-        {{"2550", "a", ""}, {255, 255, 255}},  // as a read of 255 bytes shows them
-        {{"0", " ", "G"}, {0, 255, 255}},
-        {{"75", "AB", "E"}, {7, 255, 14}},
-    };
-    for (const auto& c : cases) {
-        FiveToneSettings settings = Blank();
-        settings.standards[4] = c.row;
-        const auto line = LineOf(EncodeFiveToneImage(settings), 64 + 4);
-        EXPECT_EQ(std::vector<int>(line.begin(), line.begin() + 3), c.bytes) << c.row.period;
-        EXPECT_EQ(std::vector<int>(line.begin() + 3, line.end()), std::vector<int>(13, 0));
+  private slots:
+    void textToDigits_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<CodeDigits>("digits");
+        const auto row = [](const char* text, CodeDigits digits) {
+            QTest::addRow("\"%s\"", text) << QByteArray(text) << digits;
+        };
+        row("12345", {1, 2, 3, 4, 5});
+        row("ABCDF", {10, 11, 12, 13, 15});
+        row("", {255, 255, 255, 255, 255});
+        row("     ", {255, 255, 255, 255, 255});
+        row("123", {1, 2, 3, 255, 255});
+        row("123  ", {1, 2, 3, 255, 255});
+        row("  123", {1, 2, 3, 255, 255});  // trimmed first, then padded
+        row("12a45", {1, 2, 255, 4, 5});
+        row("1 345", {1, 255, 3, 4, 5});
+        row("123456", {1, 2, 3, 4, 5});
     }
-}
+    void textToDigits() {
+        QFETCH(QByteArray, text);
+        QFETCH(CodeDigits, digits);
+        QCOMPARE(CodeTextToDigits(View(text)), digits);
+    }
 
-TEST(FiveToneImageEncode, CodeTables) {
-    FiveToneSettings s = Blank();
-    s.encode[0] = {{"12345", "34567", "56789"}, "01234", "CCIR1"};
-    s.encode[14] = {{"23456", "", "12a45"}, "  123", "MODAT"};
-    s.encode[6] = {{"", "", ""}, "", "nonsense"};
-    s.encodeTimings = {40, 20, 100, 0};
-    s.decode[0] = {
-        "CCIR1", {"12345", "34567", "56789"}, {"1.Primary Caller ID", "2.x", "0.y"}, "01234"};
-    s.decode[14] = {"zvei2", {"ABCDE", "", "F"}, {"8.Revive", "", "x"}, ""};
-    s.DecodeActions[0] = {3, 0x1F, 0x0F, 1, 0, 0x10};
-    s.DecodeActions[14] = {0xFF, 0xFF, 0, 0, 12, 0};
-    s.resetTime = 59;
-    s.replyAfterAll = true;
-    s.replyWhenIdle = true;
-    s.replyDelay = 5;
-    const FiveToneImage image = EncodeFiveToneImage(s);
+    void digitsToText_data() {
+        QTest::addColumn<CodeDigits>("digits");
+        QTest::addColumn<QByteArray>("text");
+        const auto row = [](CodeDigits digits, const char* text) {
+            QTest::addRow("\"%s\"", text) << digits << QByteArray(text);
+        };
+        row({1, 2, 3, 4, 5}, "12345");
+        row({10, 11, 12, 13, 14}, "ABCDE");
+        row({1, 2, 3, 255, 255}, "123  ");
+        row({255, 255, 1, 2, 3}, "  123");
+        row({255, 255, 255, 255, 255}, "     ");
+        row({16, 0, 200, 9, 15}, " 0 9F");
+    }
+    void digitsToText() {
+        QFETCH(CodeDigits, digits);
+        QFETCH(QByteArray, text);
+        QCOMPARE(DigitsToCodeText(digits), View(text));
+    }
 
-    const std::vector<int> none(16, 0);
-    EXPECT_EQ(LineOf(image, 79), none);
-    EXPECT_EQ(LineOf(image, 80),
-              (std::vector<int>{1, 2, 3, 4, 5, 3, 4, 5, 6, 7, 5, 6, 7, 8, 9, 0}));
-    EXPECT_EQ(LineOf(image, 94),
-              (std::vector<int>{2, 3, 4, 5, 6, 255, 255, 255, 255, 255, 1, 2, 255, 4, 5, 14}));
-    EXPECT_EQ(LineOf(image, 86), (std::vector<int>{255, 255, 255, 255, 255, 255, 255, 255, 255, 255,
-                                                   255, 255, 255, 255, 255, 255}));
-    EXPECT_EQ(LineOf(image, 95), none);
-    EXPECT_EQ(LineOf(image, 96),
-              (std::vector<int>{0, 1, 2, 3, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(LineOf(image, 110),
-              (std::vector<int>{1, 2, 3, 255, 255, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(LineOf(image, 102),
-              (std::vector<int>{255, 255, 255, 255, 255, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(LineOf(image, 111),
-              (std::vector<int>{40, 20, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(LineOf(image, 112),
-              (std::vector<int>{1, 2, 3, 4, 5, 3, 4, 5, 6, 7, 5, 6, 7, 8, 9, 0}));
-    EXPECT_EQ(LineOf(image, 126), (std::vector<int>{10, 11, 12, 13, 14, 255, 255, 255, 255, 255, 15,
-                                                    255, 255, 255, 255, 255}));
-    EXPECT_EQ(LineOf(image, 127), none);
-    EXPECT_EQ(LineOf(image, 128),
-              (std::vector<int>{0, 1, 2, 3, 4, 1, 2, 0, 3, 0x1F, 0x0F, 1, 0, 0x10, 0, 0}));
-    // Bits without a meaning are not sent.
-    EXPECT_EQ(LineOf(image, 142), (std::vector<int>{255, 255, 255, 255, 255, 8, 255, 255, 0x0F,
-                                                    0x1F, 0, 0, 12, 0, 0, 0}));
-    // Reply when idle goes out as 2.
-    EXPECT_EQ(LineOf(image, 143),
-              (std::vector<int>{59, 1, 2, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-}
+    void functionCodesToNames() {
+        QCOMPARE(FunctionCodeToName(0, kNames), "0.Open Speak");
+        QCOMPARE(FunctionCodeToName(4, kNames), "4.Inspection ");
+        QCOMPARE(FunctionCodeToName(8, kNames), "8.Revive");
+        QCOMPARE(FunctionCodeToName(9, kNames), "");
+        QCOMPARE(FunctionCodeToName(255, kNames), "");
+    }
 
-TEST(FiveToneImageEncode, ReplyFlags) {
-    const struct {
-        bool afterAll;
-        bool whenIdle;
-        int byte1;
-        int byte2;
-    } cases[] = {
-        {false, false, 0, 0}, {true, false, 1, 0}, {false, true, 0, 2}, {true, true, 1, 2}};
-    for (const auto& c : cases) {
+    void functionNamesToCodes_data() {
+        QTest::addColumn<QByteArray>("cell");
+        QTest::addColumn<int>("code");
+        const auto row = [](const char* cell, int code) {
+            QTest::addRow("\"%s\"", cell) << QByteArray(cell) << code;
+        };
+        row("3.Monitor", 3);
+        row("8.Revive", 8);
+        row("0.通话", 0);
+        row(" 4.Inspection ", 4);
+        row("", 255);
+        row("   ", 255);
+        row("x", 255);
+        row("9", 9);
+    }
+    void functionNamesToCodes() {
+        QFETCH(QByteArray, cell);
+        QFETCH(int, code);
+        QCOMPARE(int(FunctionNameToCode(View(cell))), code);
+    }
+
+    void frequencyPlanes() {
+        const FiveToneImage image = EncodeFiveToneImage(Blank());
+        // EURO digit 0: 979 and 2351.
+        QCOMPARE(At(image, 0x20B0), 0xD3);
+        QCOMPARE(At(image, 0x21B0), 0x03);
+        QCOMPARE(At(image, 0x22B0), 0x2F);
+        QCOMPARE(At(image, 0x23B0), 0x09);
+        // CCIR1 digit A: 2400 Hz, 959.
+        QCOMPARE(At(image, 0x200A), 0x60);
+        QCOMPARE(At(image, 0x210A), 0x09);
+        QCOMPARE(At(image, 0x220A), 0xBF);
+        QCOMPARE(At(image, 0x230A), 0x03);
+        // MODAT digit E: 487.5 Hz, 4726 = 0x1276.
+        QCOMPARE(At(image, 0x20EE), 0xE7);
+        QCOMPARE(At(image, 0x21EE), 0x01);
+        QCOMPARE(At(image, 0x22EE), 0x76);
+        QCOMPARE(At(image, 0x23EE), 0x12);
+        // EURO digit A has no tone.
+        for (int plane = 0; plane < 4; ++plane)
+            QCOMPARE(At(image, 0x20BA + plane * 0x100), 0);
+        // The last line of every plane is standard 15's, all 0.
+        for (int line : {15, 31, 47, 63})
+            QCOMPARE(LineOf(image, line), std::vector<int>(16, 0));
+    }
+
+    // The frequency planes are the program's, whatever the settings hold.
+    void frequencyPlanesDoNotDependOnSettings() {
+        FiveToneSettings other = Blank();
+        other.standards[11] = {"200", "F", "0"};
+        other.encode[0] = {{"12345", "", ""}, "11111", "EURO"};
+        const FiveToneImage a = EncodeFiveToneImage(Blank());
+        const FiveToneImage b = EncodeFiveToneImage(other);
+        QVERIFY(std::equal(a.begin(), a.begin() + 64 * 16, b.begin()));
+    }
+
+    void encodeStandardSettings() {
+        const struct {
+            FiveToneStandardRow row;
+            std::vector<int> bytes;
+        } cases[] = {
+            {{"70", "A", "E"}, {7, 10, 14}},
+            {{"200", "0", "F"}, {20, 0, 15}},
+            {{"20", " 9 ", "B"}, {2, 9, 11}},
+            {{"2550", "a", ""}, {255, 255, 255}},  // as a read of 255 bytes shows them
+            {{"0", " ", "G"}, {0, 255, 255}},
+            {{"75", "AB", "E"}, {7, 255, 14}},
+        };
+        for (const auto& c : cases) {
+            FiveToneSettings settings = Blank();
+            settings.standards[4] = c.row;
+            const auto line = LineOf(EncodeFiveToneImage(settings), 64 + 4);
+            QCOMPARE(std::vector<int>(line.begin(), line.begin() + 3), c.bytes);
+            QCOMPARE(std::vector<int>(line.begin() + 3, line.end()), std::vector<int>(13, 0));
+        }
+    }
+
+    void encodeCodeTables() {
         FiveToneSettings s = Blank();
-        s.replyAfterAll = c.afterAll;
-        s.replyWhenIdle = c.whenIdle;
+        s.encode[0] = {{"12345", "34567", "56789"}, "01234", "CCIR1"};
+        s.encode[14] = {{"23456", "", "12a45"}, "  123", "MODAT"};
+        s.encode[6] = {{"", "", ""}, "", "nonsense"};
+        s.encodeTimings = {40, 20, 100, 0};
+        s.decode[0] = {
+            "CCIR1", {"12345", "34567", "56789"}, {"1.Primary Caller ID", "2.x", "0.y"}, "01234"};
+        s.decode[14] = {"zvei2", {"ABCDE", "", "F"}, {"8.Revive", "", "x"}, ""};
+        s.DecodeActions[0] = {3, 0x1F, 0x0F, 1, 0, 0x10};
+        s.DecodeActions[14] = {0xFF, 0xFF, 0, 0, 12, 0};
+        s.resetTime = 59;
+        s.replyAfterAll = true;
+        s.replyWhenIdle = true;
+        s.replyDelay = 5;
+        const FiveToneImage image = EncodeFiveToneImage(s);
+
+        const std::vector<int> none(16, 0);
+        QCOMPARE(LineOf(image, 79), none);
+        QCOMPARE(LineOf(image, 80),
+                 (std::vector<int>{1, 2, 3, 4, 5, 3, 4, 5, 6, 7, 5, 6, 7, 8, 9, 0}));
+        QCOMPARE(LineOf(image, 94),
+                 (std::vector<int>{2, 3, 4, 5, 6, 255, 255, 255, 255, 255, 1, 2, 255, 4, 5, 14}));
+        QCOMPARE(LineOf(image, 86), (std::vector<int>{255, 255, 255, 255, 255, 255, 255, 255, 255,
+                                                      255, 255, 255, 255, 255, 255, 255}));
+        QCOMPARE(LineOf(image, 95), none);
+        QCOMPARE(LineOf(image, 96),
+                 (std::vector<int>{0, 1, 2, 3, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(LineOf(image, 110),
+                 (std::vector<int>{1, 2, 3, 255, 255, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(LineOf(image, 102),
+                 (std::vector<int>{255, 255, 255, 255, 255, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(LineOf(image, 111),
+                 (std::vector<int>{40, 20, 100, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(LineOf(image, 112),
+                 (std::vector<int>{1, 2, 3, 4, 5, 3, 4, 5, 6, 7, 5, 6, 7, 8, 9, 0}));
+        QCOMPARE(LineOf(image, 126), (std::vector<int>{10, 11, 12, 13, 14, 255, 255, 255, 255, 255,
+                                                       15, 255, 255, 255, 255, 255}));
+        QCOMPARE(LineOf(image, 127), none);
+        QCOMPARE(LineOf(image, 128),
+                 (std::vector<int>{0, 1, 2, 3, 4, 1, 2, 0, 3, 0x1F, 0x0F, 1, 0, 0x10, 0, 0}));
+        // Bits without a meaning are not sent.
+        QCOMPARE(LineOf(image, 142), (std::vector<int>{255, 255, 255, 255, 255, 8, 255, 255, 0x0F,
+                                                       0x1F, 0, 0, 12, 0, 0, 0}));
+        // Reply when idle goes out as 2.
+        QCOMPARE(LineOf(image, 143),
+                 (std::vector<int>{59, 1, 2, 5, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    }
+
+    void replyFlags_data() {
+        QTest::addColumn<bool>("afterAll");
+        QTest::addColumn<bool>("whenIdle");
+        QTest::addColumn<int>("byte1");
+        QTest::addColumn<int>("byte2");
+        QTest::newRow("neither") << false << false << 0 << 0;
+        QTest::newRow("after all") << true << false << 1 << 0;
+        QTest::newRow("when idle") << false << true << 0 << 2;
+        QTest::newRow("both") << true << true << 1 << 2;
+    }
+    void replyFlags() {
+        QFETCH(bool, afterAll);
+        QFETCH(bool, whenIdle);
+        QFETCH(int, byte1);
+        QFETCH(int, byte2);
+        FiveToneSettings s = Blank();
+        s.replyAfterAll = afterAll;
+        s.replyWhenIdle = whenIdle;
         const auto line = LineOf(EncodeFiveToneImage(s), 143);
-        EXPECT_EQ(line[1], c.byte1);
-        EXPECT_EQ(line[2], c.byte2);
+        QCOMPARE(line[1], byte1);
+        QCOMPARE(line[2], byte2);
     }
-}
 
-TEST(FiveToneImageDecode, StandardSettings) {
-    FiveToneReadImage image = ReadImage();
-    SetLine(image, 64, {10, 10, 14});
-    SetLine(image, 65, {20, 0, 15});
-    SetLine(image, 66, {2, 16, 200});
-    SetLine(image, 67, {0, 9, 11});
-    SetLine(image, 78, {255, 255, 255});
-    const FiveToneSettings s = DecodeFiveToneImage(image, kNames);
-    EXPECT_EQ(s.standards[0], (FiveToneStandardRow{"100", "A", "E"}));
-    EXPECT_EQ(s.standards[1], (FiveToneStandardRow{"200", "0", "F"}));
-    EXPECT_EQ(s.standards[2], (FiveToneStandardRow{"20", " ", " "}));
-    EXPECT_EQ(s.standards[3], (FiveToneStandardRow{"0", "9", "B"}));
-    EXPECT_EQ(s.standards[14], (FiveToneStandardRow{"2550", " ", " "}));
-}
-
-TEST(FiveToneImageDecode, CodeTables) {
-    FiveToneReadImage image = ReadImage();
-    SetLine(image, 80, {1, 2, 3, 4, 5, 1, 2, 3, 255, 255, 255, 255, 1, 2, 3, 0});
-    SetLine(image, 81,
-            {255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 15});
-    SetLine(image, 94, {10, 11, 12, 13, 14, 0, 0, 0, 0, 0, 16, 0, 0, 0, 0, 14});
-    SetLine(image, 96, {0, 1, 2, 3, 4});
-    SetLine(image, 110, {255, 255, 255, 255, 255});
-    SetLine(image, 111, {40, 20, 150, 255});
-    SetLine(image, 112, {1, 2, 3, 4, 5, 3, 4, 5, 6, 7, 5, 6, 7, 8, 9, 11});
-    SetLine(image, 126, {255, 255, 255, 255, 255, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255});
-    SetLine(image, 128, {0, 1, 2, 3, 4, 1, 2, 0, 3, 0, 0x0F, 0x1F, 12, 1});
-    SetLine(image, 142, {255, 255, 255, 255, 255, 9, 255, 8, 0, 0, 0, 0, 0, 0});
-    SetLine(image, 143, {200, 7, 1, 100});
-    const FiveToneSettings s = DecodeFiveToneImage(image, kNames);
-
-    EXPECT_EQ(s.encode[0], (FiveToneEncodeRow{{"12345", "123  ", "  123"}, "01234", "CCIR1"}));
-    EXPECT_EQ(s.encode[1], (FiveToneEncodeRow{{"     ", "     ", "     "}, "00000", ""}));
-    EXPECT_EQ(s.encode[14], (FiveToneEncodeRow{{"ABCDE", "00000", " 0000"}, "     ", "MODAT"}));
-    EXPECT_EQ(s.encodeTimings, (std::array<int, 4>{40, 20, 100, 100}));
-    EXPECT_EQ(s.decode[0],
-              (FiveToneDecodeRow{"EURO",
-                                 {"12345", "34567", "56789"},
-                                 {"1.Primary Caller ID", "2.Secondary Caller ID", "0.Open Speak"},
-                                 "01234"}));
-    EXPECT_EQ(s.decode[14],
-              (FiveToneDecodeRow{"", {"     ", "00000", "00000"}, {"", "", "8.Revive"}, "     "}));
-    EXPECT_EQ(s.DecodeActions[0], (DecodeActionValues{3, 0, 0x0F, 0x1F, 12, 1}));
-    EXPECT_EQ(s.DecodeActions[14], (DecodeActionValues{0, 0, 0, 0, 0, 0}));
-    // Positions beyond a list select its last item; any nonzero flag byte is set.
-    EXPECT_EQ(s.resetTime, 79);
-    EXPECT_EQ(s.replyDelay, 20);
-    EXPECT_TRUE(s.replyAfterAll);
-    EXPECT_TRUE(s.replyWhenIdle);
-}
-
-TEST(FiveToneImageDecode, ListPositionsAndFlags) {
-    const struct {
-        std::vector<int> line;
-        int reset;
-        bool afterAll;
-        bool whenIdle;
-        int delay;
-    } cases[] = {
-        {{0, 0, 0, 0}, 0, false, false, 0},       {{59, 1, 2, 5}, 59, true, true, 5},
-        {{79, 0, 255, 20}, 79, false, true, 20},  {{80, 2, 0, 21}, 79, true, false, 20},
-        {{255, 0, 0, 255}, 79, false, false, 20},
-    };
-    for (const auto& c : cases) {
+    void decodeStandardSettings() {
         FiveToneReadImage image = ReadImage();
-        for (size_t i = 0; i < c.line.size(); ++i)
-            image[size_t((143 - 64) * 16) + i] = std::uint8_t(c.line[i]);
+        SetLine(image, 64, {10, 10, 14});
+        SetLine(image, 65, {20, 0, 15});
+        SetLine(image, 66, {2, 16, 200});
+        SetLine(image, 67, {0, 9, 11});
+        SetLine(image, 78, {255, 255, 255});
         const FiveToneSettings s = DecodeFiveToneImage(image, kNames);
-        EXPECT_EQ(s.resetTime, c.reset);
-        EXPECT_EQ(s.replyAfterAll, c.afterAll);
-        EXPECT_EQ(s.replyWhenIdle, c.whenIdle);
-        EXPECT_EQ(s.replyDelay, c.delay);
+        QCOMPARE(s.standards[0], (FiveToneStandardRow{"100", "A", "E"}));
+        QCOMPARE(s.standards[1], (FiveToneStandardRow{"200", "0", "F"}));
+        QCOMPARE(s.standards[2], (FiveToneStandardRow{"20", " ", " "}));
+        QCOMPARE(s.standards[3], (FiveToneStandardRow{"0", "9", "B"}));
+        QCOMPARE(s.standards[14], (FiveToneStandardRow{"2550", " ", " "}));
     }
-}
 
-// What a read shows is written back as the radio's values, except what the window cannot
-// show: digits beyond F, unknown standards and functions become 255, codes move to the front.
-TEST(FiveToneImage, ReadThenWriteBack) {
-    FiveToneReadImage image = ReadImage();
-    SetLine(image, 64, {7, 16, 255});
-    SetLine(image, 80, {1, 2, 3, 255, 255, 255, 255, 1, 2, 3, 20, 0, 0, 0, 0, 15});
-    SetLine(image, 128, {1, 2, 3, 4, 5, 9, 3, 8, 0x0F, 0x1F, 0, 0, 0, 0});
-    SetLine(image, 143, {7, 0, 9, 3});
-    const FiveToneImage written = EncodeFiveToneImage(DecodeFiveToneImage(image, kNames));
-    EXPECT_EQ(LineOf(written, 64),
-              (std::vector<int>{7, 255, 255, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-    // " 0000" is trimmed before it is padded again.
-    EXPECT_EQ(LineOf(written, 80),
-              (std::vector<int>{1, 2, 3, 255, 255, 1, 2, 3, 255, 255, 0, 0, 0, 0, 255, 255}));
-    EXPECT_EQ(LineOf(written, 128),
-              (std::vector<int>{1, 2, 3, 4, 5, 255, 3, 8, 0x0F, 0x1F, 0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(LineOf(written, 143),
-              (std::vector<int>{7, 0, 2, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
-}
+    void decodeCodeTables() {
+        FiveToneReadImage image = ReadImage();
+        SetLine(image, 80, {1, 2, 3, 4, 5, 1, 2, 3, 255, 255, 255, 255, 1, 2, 3, 0});
+        SetLine(image, 81,
+                {255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 15});
+        SetLine(image, 94, {10, 11, 12, 13, 14, 0, 0, 0, 0, 0, 16, 0, 0, 0, 0, 14});
+        SetLine(image, 96, {0, 1, 2, 3, 4});
+        SetLine(image, 110, {255, 255, 255, 255, 255});
+        SetLine(image, 111, {40, 20, 150, 255});
+        SetLine(image, 112, {1, 2, 3, 4, 5, 3, 4, 5, 6, 7, 5, 6, 7, 8, 9, 11});
+        SetLine(image, 126, {255, 255, 255, 255, 255, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 255});
+        SetLine(image, 128, {0, 1, 2, 3, 4, 1, 2, 0, 3, 0, 0x0F, 0x1F, 12, 1});
+        SetLine(image, 142, {255, 255, 255, 255, 255, 9, 255, 8, 0, 0, 0, 0, 0, 0});
+        SetLine(image, 143, {200, 7, 1, 100});
+        const FiveToneSettings s = DecodeFiveToneImage(image, kNames);
 
-TEST(FiveToneLists, Items) {
-    const auto timings = ToneTimingItems();
-    ASSERT_EQ(timings.size(), size_t(kToneTimingItems));
-    EXPECT_EQ(timings.front(), "0");
-    EXPECT_EQ(timings[40], "400");
-    EXPECT_EQ(timings.back(), "1000");
-    const auto reset = ResetTimeItems();
-    ASSERT_EQ(reset.size(), size_t(kResetTimeItems));
-    EXPECT_EQ(reset.front(), "100");
-    EXPECT_EQ(reset[59], "6000");
-    EXPECT_EQ(reset.back(), "8000");
-    const auto delay = ReplyDelayItems();
-    ASSERT_EQ(delay.size(), size_t(kReplyDelayItems));
-    EXPECT_EQ(delay.front(), "500");
-    EXPECT_EQ(delay[5], "1000");
-    EXPECT_EQ(delay.back(), "2500");
-    const auto periods = PeriodItems();
-    EXPECT_EQ(periods.size(), size_t(19));
-    EXPECT_EQ(periods.front(), "20");
-    EXPECT_EQ(periods.back(), "200");
-    const auto digits = ToneDigitItems();
-    ASSERT_EQ(digits.size(), size_t(16));
-    EXPECT_EQ(digits[0], "0");
-    EXPECT_EQ(digits[9], "9");
-    EXPECT_EQ(digits[10], "A");
-    EXPECT_EQ(digits[15], "F");
-}
+        QCOMPARE(s.encode[0], (FiveToneEncodeRow{{"12345", "123  ", "  123"}, "01234", "CCIR1"}));
+        QCOMPARE(s.encode[1], (FiveToneEncodeRow{{"     ", "     ", "     "}, "00000", ""}));
+        QCOMPARE(s.encode[14], (FiveToneEncodeRow{{"ABCDE", "00000", " 0000"}, "     ", "MODAT"}));
+        QCOMPARE(s.encodeTimings, (std::array<int, 4>{40, 20, 100, 100}));
+        QCOMPARE(s.decode[0], (FiveToneDecodeRow{
+                                  "EURO",
+                                  {"12345", "34567", "56789"},
+                                  {"1.Primary Caller ID", "2.Secondary Caller ID", "0.Open Speak"},
+                                  "01234"}));
+        QCOMPARE(
+            s.decode[14],
+            (FiveToneDecodeRow{"", {"     ", "00000", "00000"}, {"", "", "8.Revive"}, "     "}));
+        QCOMPARE(s.DecodeActions[0], (DecodeActionValues{3, 0, 0x0F, 0x1F, 12, 1}));
+        QCOMPARE(s.DecodeActions[14], (DecodeActionValues{0, 0, 0, 0, 0, 0}));
+        // Positions beyond a list select its last item; any nonzero flag byte is set.
+        QCOMPARE(s.resetTime, 79);
+        QCOMPARE(s.replyDelay, 20);
+        QVERIFY(s.replyAfterAll);
+        QVERIFY(s.replyWhenIdle);
+    }
+
+    void listPositionsAndFlags_data() {
+        QTest::addColumn<std::vector<int>>("line");
+        QTest::addColumn<int>("reset");
+        QTest::addColumn<bool>("afterAll");
+        QTest::addColumn<bool>("whenIdle");
+        QTest::addColumn<int>("delay");
+        const auto row = [](std::vector<int> line, int reset, bool afterAll, bool whenIdle,
+                            int delay) {
+            QTest::addRow("%d %d %d %d", line[0], line[1], line[2], line[3])
+                << line << reset << afterAll << whenIdle << delay;
+        };
+        row({0, 0, 0, 0}, 0, false, false, 0);
+        row({59, 1, 2, 5}, 59, true, true, 5);
+        row({79, 0, 255, 20}, 79, false, true, 20);
+        row({80, 2, 0, 21}, 79, true, false, 20);
+        row({255, 0, 0, 255}, 79, false, false, 20);
+    }
+    void listPositionsAndFlags() {
+        QFETCH(std::vector<int>, line);
+        QFETCH(int, reset);
+        QFETCH(bool, afterAll);
+        QFETCH(bool, whenIdle);
+        QFETCH(int, delay);
+        FiveToneReadImage image = ReadImage();
+        for (size_t i = 0; i < line.size(); ++i)
+            image[size_t((143 - 64) * 16) + i] = std::uint8_t(line[i]);
+        const FiveToneSettings s = DecodeFiveToneImage(image, kNames);
+        QCOMPARE(s.resetTime, reset);
+        QCOMPARE(s.replyAfterAll, afterAll);
+        QCOMPARE(s.replyWhenIdle, whenIdle);
+        QCOMPARE(s.replyDelay, delay);
+    }
+
+    // What a read shows is written back as the radio's values, except what the window cannot
+    // show: digits beyond F, unknown standards and functions become 255, codes move to the front.
+    void readThenWriteBack() {
+        FiveToneReadImage image = ReadImage();
+        SetLine(image, 64, {7, 16, 255});
+        SetLine(image, 80, {1, 2, 3, 255, 255, 255, 255, 1, 2, 3, 20, 0, 0, 0, 0, 15});
+        SetLine(image, 128, {1, 2, 3, 4, 5, 9, 3, 8, 0x0F, 0x1F, 0, 0, 0, 0});
+        SetLine(image, 143, {7, 0, 9, 3});
+        const FiveToneImage written = EncodeFiveToneImage(DecodeFiveToneImage(image, kNames));
+        QCOMPARE(LineOf(written, 64),
+                 (std::vector<int>{7, 255, 255, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+        // " 0000" is trimmed before it is padded again.
+        QCOMPARE(LineOf(written, 80),
+                 (std::vector<int>{1, 2, 3, 255, 255, 1, 2, 3, 255, 255, 0, 0, 0, 0, 255, 255}));
+        QCOMPARE(LineOf(written, 128),
+                 (std::vector<int>{1, 2, 3, 4, 5, 255, 3, 8, 0x0F, 0x1F, 0, 0, 0, 0, 0, 0}));
+        QCOMPARE(LineOf(written, 143),
+                 (std::vector<int>{7, 0, 2, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0}));
+    }
+
+    void items() {
+        const auto timings = ToneTimingItems();
+        QCOMPARE(timings.size(), size_t(kToneTimingItems));
+        QCOMPARE(timings.front(), "0");
+        QCOMPARE(timings[40], "400");
+        QCOMPARE(timings.back(), "1000");
+        const auto reset = ResetTimeItems();
+        QCOMPARE(reset.size(), size_t(kResetTimeItems));
+        QCOMPARE(reset.front(), "100");
+        QCOMPARE(reset[59], "6000");
+        QCOMPARE(reset.back(), "8000");
+        const auto delay = ReplyDelayItems();
+        QCOMPARE(delay.size(), size_t(kReplyDelayItems));
+        QCOMPARE(delay.front(), "500");
+        QCOMPARE(delay[5], "1000");
+        QCOMPARE(delay.back(), "2500");
+        const auto periods = PeriodItems();
+        QCOMPARE(periods.size(), size_t(19));
+        QCOMPARE(periods.front(), "20");
+        QCOMPARE(periods.back(), "200");
+        const auto digits = ToneDigitItems();
+        QCOMPARE(digits.size(), size_t(16));
+        QCOMPARE(digits[0], "0");
+        QCOMPARE(digits[9], "9");
+        QCOMPARE(digits[10], "A");
+        QCOMPARE(digits[15], "F");
+    }
+};
+
+QTEST_APPLESS_MAIN(FiveToneImageTest)
+#include "tst_fivetone_image.moc"

@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include <QtTest>
 
 #include <memory>
 
@@ -41,140 +41,153 @@ Sent ParseSent(const std::vector<WireByte>& bytes) {
     return sent;
 }
 
-class FiveTonePlanTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        plan = std::make_unique<FiveTonePlan>(rig.state);
-        engine = std::make_unique<TransferEngine>(rig.state, rig.clock, rig.prompt, rig.panels,
-                                                  rig.ports.factory()(), *plan,
-                                                  FiveTonePlan::Settings(), &view);
-        for (int a = 0x1F00; a < 0x2A00; ++a)
-            rig.radio.memory()[size_t(a)] = std::uint8_t(a * 7 + 3);
-    }
+}  // namespace
 
-    bool run() {
-        return rig.clock.runUntil([&] { return !engine->isBusy() && !engine->retryPending(); },
-                                  Micros(120'000'000));
-    }
+// The five-tone plan on the engine against the simulated radio on the virtual clock.
+class FiveTonePlanTest : public QObject {
+    Q_OBJECT
 
-    LinkRig rig;
+    std::unique_ptr<LinkRig> rig;
     RecordingView view;
     std::unique_ptr<FiveTonePlan> plan;
     std::unique_ptr<TransferEngine> engine;
+
+    bool run() {
+        return rig->clock.runUntil([&] { return !engine->isBusy() && !engine->retryPending(); },
+                                   Micros(120'000'000));
+    }
+
+  private slots:
+    void init() {
+        rig = std::make_unique<LinkRig>();
+        view = RecordingView{};
+        plan = std::make_unique<FiveTonePlan>(rig->state);
+        engine = std::make_unique<TransferEngine>(rig->state, rig->clock, rig->prompt, rig->panels,
+                                                  rig->ports.factory()(), *plan,
+                                                  FiveTonePlan::Settings(), &view);
+        for (int a = 0x1F00; a < 0x2A00; ++a)
+            rig->radio.memory()[size_t(a)] = std::uint8_t(a * 7 + 3);
+    }
+    void cleanup() {
+        engine.reset();
+        plan.reset();
+        rig.reset();
+    }
+
+    void readFetchesTwentyBlocksFrom0x2400() {
+        std::vector<FiveToneReadImage> reads;
+        plan->onRead = [&](const FiveToneReadImage& image) { reads.push_back(image); };
+        QVERIFY(engine->startByButton(TransferMode::Read));
+        QVERIFY(run());
+
+        QCOMPARE(reads.size(), size_t(1));
+        for (int i = 0; i < kFiveToneReadSize; ++i)
+            QCOMPARE(reads[0][size_t(i)], std::uint8_t((0x2400 + i) * 7 + 3));
+
+        const Sent sent = ParseSent(rig->wireBytes(WireDirection::ToRadio));
+        QCOMPARE(sent.addresses.size(), size_t(20));
+        for (size_t k = 0; k < sent.addresses.size(); ++k)
+            QCOMPARE(sent.addresses[k], 0x2400 + 64 * int(k));
+        QCOMPARE(sent.addresses.back(), 0x28C0);
+
+        std::vector<std::string> labels{"Connecting with transceiver. "};
+        for (int counter = 3; counter <= 21; ++counter)
+            labels.push_back("Reading " + std::to_string(counter) + " Data Block");
+        labels.push_back("Read Signal parameters in gear. ");
+        QCOMPARE(view.labels, labels);
+        QCOMPARE(view.progress, (std::vector<int>{0,  14, 19, 23, 28, 33, 38, 42, 47, 52,
+                                                  57, 61, 66, 71, 76, 80, 85, 90, 95, 100}));
+        QCOMPARE(rig->prompt.messages.size(), size_t(1));
+        QCOMPARE(rig->prompt.messages[0].title, "Operate Prompt");
+        QCOMPARE(rig->prompt.messages[0].text, "Complete reading the data from transceiver.");
+        QCOMPARE(rig->panels.panel(2), "Connect well with radio.");
+        QVERIFY(!engine->port().isOpen());
+    }
+
+    void writeSends144FramesFrom0x2000() {
+        for (size_t i = 0; i < plan->writeImage.size(); ++i)
+            plan->writeImage[i] = std::uint8_t(i * 5 + 1);
+        QVERIFY(engine->startByButton(TransferMode::Write));
+        QVERIFY(run());
+
+        for (size_t i = 0; i < plan->writeImage.size(); ++i)
+            QCOMPARE(rig->radio.memory()[0x2000 + i], std::uint8_t(i * 5 + 1));
+        QCOMPARE(rig->radio.memory()[0x2900], std::uint8_t(0x2900 * 7 + 3));
+        QCOMPARE(rig->radio.memory()[0x1FFF], std::uint8_t(0x1FFF * 7 + 3));
+
+        const Sent sent = ParseSent(rig->wireBytes(WireDirection::ToRadio));
+        QCOMPARE(sent.addresses.size(), size_t(144));
+        for (size_t k = 0; k < sent.addresses.size(); ++k)
+            QCOMPARE(sent.addresses[k], 0x2000 + 16 * int(k));
+        QCOMPARE(sent.addresses.back(), 0x28F0);
+
+        QCOMPARE(view.labels.size(), size_t(1 + 143 + 1));
+        QCOMPARE(view.labels[0], "Connecting with transceiver. ");
+        QCOMPARE(view.labels[1], "Writing  0  Data Block");
+        QCOMPARE(view.labels[72], "Writing  71  Data Block");
+        QCOMPARE(view.labels[143], "Writing  142  Data Block");
+        QCOMPARE(view.labels.back(), "Complete writing Signal parameters ");
+        QCOMPARE(view.progress.size(), size_t(1 + 143));
+        QCOMPARE(view.progress[1], 0);    // line 1: Int(1 / 144 * 100)
+        QCOMPARE(view.progress[72], 50);  // line 72
+        QCOMPARE(view.progress[143], 99);
+        QCOMPARE(rig->prompt.messages.size(), size_t(1));
+        QCOMPARE(rig->prompt.messages[0].title, "Operate Prompt");
+        QCOMPARE(rig->prompt.messages[0].text,
+                 "Complete writing Signal parameters to the transceiver.");
+    }
+
+    // Every request and frame goes out whole on the first pacing tick, 15 ms after it was started.
+    void wholeMessagesOnTheFirstTick() {
+        QVERIFY(engine->startByButton(TransferMode::Write));
+        QVERIFY(run());
+        const auto bytes = rig->wireBytes(WireDirection::ToRadio);
+        QVERIFY(bytes.size() > size_t(kOpeningLength));
+        for (int i = 0; i < kOpeningLength; ++i)
+            QCOMPARE(bytes[size_t(i)].time, Micros(15'000));
+        const Sent sent = ParseSent(bytes);
+        for (const auto& times : sent.times) {
+            QCOMPARE(times.size(), size_t(21));
+            for (Micros t : times)
+                QCOMPARE(t, times.front());
+        }
+    }
+
+    void usedUpRetriesAreReportedInTheEditor() {
+        rig->radio.faults().silent = true;
+        QVERIFY(engine->startByButton(TransferMode::Read));
+        QVERIFY(run());
+
+        // Four attempts, each opening command whole, 1000 ms of silence and 3000 ms apart.
+        const auto bytes = rig->wireBytes(WireDirection::ToRadio);
+        QCOMPARE(bytes.size(), size_t(4 * kOpeningLength));
+        for (int attempt = 0; attempt < 4; ++attempt)
+            for (int i = 0; i < kOpeningLength; ++i)
+                QCOMPARE(bytes[size_t(attempt * kOpeningLength + i)].time,
+                         Micros(15'000 + attempt * 4'015'000));
+
+        QCOMPARE(rig->prompt.messages.size(), size_t(1));
+        QCOMPARE(rig->prompt.messages[0].title, "Operate prompt");
+        QCOMPARE(rig->prompt.messages[0].text, "Fail connect with transceiver.");
+        QCOMPARE(view.progress.back(), 0);
+        QCOMPARE(view.labels.back(), "Communication fault.");
+        QVERIFY(rig->panels.panel(2) != "Communication fault.");
+        QVERIFY(!engine->isBusy());
+        QVERIFY(!engine->port().isOpen());
+    }
+
+    void chineseTexts() {
+        rig->state.Language_Flag = -1;
+        QVERIFY(engine->startByButton(TransferMode::Read));
+        QVERIFY(run());
+        QVERIFY(view.labels.size() >= size_t(3));
+        QCOMPARE(view.labels[1], "正在读取 3 数据块");
+        QCOMPARE(view.labels.back(), "信令参数读出正常 ！");
+        QCOMPARE(rig->prompt.messages.size(), size_t(1));
+        QCOMPARE(rig->prompt.messages[0].title, "操作提示");
+        QCOMPARE(rig->prompt.messages[0].text, "从对讲机中读取数据完毕 ！");
+    }
 };
 
-}  // namespace
-
-TEST_F(FiveTonePlanTest, ReadFetchesTwentyBlocksFrom0x2400) {
-    std::vector<FiveToneReadImage> reads;
-    plan->onRead = [&](const FiveToneReadImage& image) { reads.push_back(image); };
-    ASSERT_TRUE(engine->startByButton(TransferMode::Read));
-    ASSERT_TRUE(run());
-
-    ASSERT_EQ(reads.size(), size_t(1));
-    for (int i = 0; i < kFiveToneReadSize; ++i)
-        ASSERT_EQ(reads[0][size_t(i)], std::uint8_t((0x2400 + i) * 7 + 3)) << i;
-
-    const Sent sent = ParseSent(rig.wireBytes(WireDirection::ToRadio));
-    ASSERT_EQ(sent.addresses.size(), size_t(20));
-    for (size_t k = 0; k < sent.addresses.size(); ++k)
-        EXPECT_EQ(sent.addresses[k], 0x2400 + 64 * int(k));
-    EXPECT_EQ(sent.addresses.back(), 0x28C0);
-
-    std::vector<std::string> labels{"Connecting with transceiver. "};
-    for (int counter = 3; counter <= 21; ++counter)
-        labels.push_back("Reading " + std::to_string(counter) + " Data Block");
-    labels.push_back("Read Signal parameters in gear. ");
-    EXPECT_EQ(view.labels, labels);
-    EXPECT_EQ(view.progress, (std::vector<int>{0,  14, 19, 23, 28, 33, 38, 42, 47, 52,
-                                               57, 61, 66, 71, 76, 80, 85, 90, 95, 100}));
-    ASSERT_EQ(rig.prompt.messages.size(), size_t(1));
-    EXPECT_EQ(rig.prompt.messages[0].title, "Operate Prompt");
-    EXPECT_EQ(rig.prompt.messages[0].text, "Complete reading the data from transceiver.");
-    EXPECT_EQ(rig.panels.panel(2), "Connect well with radio.");
-    EXPECT_FALSE(engine->port().isOpen());
-}
-
-TEST_F(FiveTonePlanTest, WriteSends144FramesFrom0x2000) {
-    for (size_t i = 0; i < plan->writeImage.size(); ++i)
-        plan->writeImage[i] = std::uint8_t(i * 5 + 1);
-    ASSERT_TRUE(engine->startByButton(TransferMode::Write));
-    ASSERT_TRUE(run());
-
-    for (size_t i = 0; i < plan->writeImage.size(); ++i)
-        ASSERT_EQ(rig.radio.memory()[0x2000 + i], std::uint8_t(i * 5 + 1)) << i;
-    EXPECT_EQ(rig.radio.memory()[0x2900], std::uint8_t(0x2900 * 7 + 3));
-    EXPECT_EQ(rig.radio.memory()[0x1FFF], std::uint8_t(0x1FFF * 7 + 3));
-
-    const Sent sent = ParseSent(rig.wireBytes(WireDirection::ToRadio));
-    ASSERT_EQ(sent.addresses.size(), size_t(144));
-    for (size_t k = 0; k < sent.addresses.size(); ++k)
-        EXPECT_EQ(sent.addresses[k], 0x2000 + 16 * int(k));
-    EXPECT_EQ(sent.addresses.back(), 0x28F0);
-
-    ASSERT_EQ(view.labels.size(), size_t(1 + 143 + 1));
-    EXPECT_EQ(view.labels[0], "Connecting with transceiver. ");
-    EXPECT_EQ(view.labels[1], "Writing  0  Data Block");
-    EXPECT_EQ(view.labels[72], "Writing  71  Data Block");
-    EXPECT_EQ(view.labels[143], "Writing  142  Data Block");
-    EXPECT_EQ(view.labels.back(), "Complete writing Signal parameters ");
-    ASSERT_EQ(view.progress.size(), size_t(1 + 143));
-    EXPECT_EQ(view.progress[1], 0);    // line 1: Int(1 / 144 * 100)
-    EXPECT_EQ(view.progress[72], 50);  // line 72
-    EXPECT_EQ(view.progress[143], 99);
-    ASSERT_EQ(rig.prompt.messages.size(), size_t(1));
-    EXPECT_EQ(rig.prompt.messages[0].title, "Operate Prompt");
-    EXPECT_EQ(rig.prompt.messages[0].text,
-              "Complete writing Signal parameters to the transceiver.");
-}
-
-// Every request and frame goes out whole on the first pacing tick, 15 ms after it was started.
-TEST_F(FiveTonePlanTest, WholeMessagesOnTheFirstTick) {
-    ASSERT_TRUE(engine->startByButton(TransferMode::Write));
-    ASSERT_TRUE(run());
-    const auto bytes = rig.wireBytes(WireDirection::ToRadio);
-    ASSERT_GT(bytes.size(), size_t(kOpeningLength));
-    for (int i = 0; i < kOpeningLength; ++i)
-        EXPECT_EQ(bytes[size_t(i)].time, Micros(15'000)) << i;
-    const Sent sent = ParseSent(bytes);
-    for (const auto& times : sent.times) {
-        ASSERT_EQ(times.size(), size_t(21));
-        for (Micros t : times)
-            EXPECT_EQ(t, times.front());
-    }
-}
-
-TEST_F(FiveTonePlanTest, UsedUpRetriesAreReportedInTheEditor) {
-    rig.radio.faults().silent = true;
-    ASSERT_TRUE(engine->startByButton(TransferMode::Read));
-    ASSERT_TRUE(run());
-
-    // Four attempts, each opening command whole, 1000 ms of silence and 3000 ms apart.
-    const auto bytes = rig.wireBytes(WireDirection::ToRadio);
-    ASSERT_EQ(bytes.size(), size_t(4 * kOpeningLength));
-    for (int attempt = 0; attempt < 4; ++attempt)
-        for (int i = 0; i < kOpeningLength; ++i)
-            EXPECT_EQ(bytes[size_t(attempt * kOpeningLength + i)].time,
-                      Micros(15'000 + attempt * 4'015'000));
-
-    ASSERT_EQ(rig.prompt.messages.size(), size_t(1));
-    EXPECT_EQ(rig.prompt.messages[0].title, "Operate prompt");
-    EXPECT_EQ(rig.prompt.messages[0].text, "Fail connect with transceiver.");
-    EXPECT_EQ(view.progress.back(), 0);
-    EXPECT_EQ(view.labels.back(), "Communication fault.");
-    EXPECT_NE(rig.panels.panel(2), "Communication fault.");
-    EXPECT_FALSE(engine->isBusy());
-    EXPECT_FALSE(engine->port().isOpen());
-}
-
-TEST_F(FiveTonePlanTest, ChineseTexts) {
-    rig.state.Language_Flag = -1;
-    ASSERT_TRUE(engine->startByButton(TransferMode::Read));
-    ASSERT_TRUE(run());
-    ASSERT_GE(view.labels.size(), size_t(3));
-    EXPECT_EQ(view.labels[1], "正在读取 3 数据块");
-    EXPECT_EQ(view.labels.back(), "信令参数读出正常 ！");
-    ASSERT_EQ(rig.prompt.messages.size(), size_t(1));
-    EXPECT_EQ(rig.prompt.messages[0].title, "操作提示");
-    EXPECT_EQ(rig.prompt.messages[0].text, "从对讲机中读取数据完毕 ！");
-}
+QTEST_APPLESS_MAIN(FiveTonePlanTest)
+#include "tst_fivetone_plan.moc"

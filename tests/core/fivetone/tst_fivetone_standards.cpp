@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include <QtTest>
 
 #include "core/fivetone/FiveToneStandards.h"
 
@@ -30,93 +30,139 @@ constexpr DerivedCase kDerived[] = {
     {15, 0xF, "0.0", 0, 0},
 };
 
+std::string_view View(const QByteArray& text) {
+    return {text.constData(), static_cast<std::size_t>(text.size())};
+}
+
 }  // namespace
 
-TEST(FiveToneStandards, FrequencyWordsAndPeriodCounts) {
-    for (const DerivedCase& c : kDerived) {
-        SCOPED_TRACE(testing::Message() << "standard " << c.standard << " digit " << c.digit);
-        EXPECT_EQ(Std_Freq_Text[size_t(c.standard)][size_t(c.digit)], c.text);
-        EXPECT_EQ(Std_Freq_Word[size_t(c.standard)][size_t(c.digit)], c.word);
-        EXPECT_EQ(Std_Period_Count[size_t(c.standard)][size_t(c.digit)], c.period);
-    }
-}
+class FiveToneStandardsTest : public QObject {
+    Q_OBJECT
 
-// Every "0.0" entry, and only those, gives 0 in both derived tables.
-TEST(FiveToneStandards, NoToneGivesZeroEverywhere) {
-    int silent = 0;
-    for (int s = 0; s < kFiveToneTableRows; ++s)
-        for (int d = 0; d < kFiveToneDigits; ++d) {
-            const bool none = Std_Freq_Text[size_t(s)][size_t(d)] == "0.0";
-            silent += none;
-            EXPECT_EQ(Std_Freq_Word[size_t(s)][size_t(d)] == 0, none) << s << "," << d;
-            EXPECT_EQ(Std_Period_Count[size_t(s)][size_t(d)] == 0, none) << s << "," << d;
+  private slots:
+    void frequencyWordsAndPeriodCounts() {
+        for (const DerivedCase& c : kDerived) {
+            QCOMPARE(Std_Freq_Text[size_t(c.standard)][size_t(c.digit)], c.text);
+            QCOMPARE(Std_Freq_Word[size_t(c.standard)][size_t(c.digit)], c.word);
+            QCOMPARE(Std_Period_Count[size_t(c.standard)][size_t(c.digit)], c.period);
         }
-    // PCCIR 1, ZVEI3 4, PDZVEI 1, EURO 5, CCITT 1, MODAT 5, and the sixteen of row 15.
-    EXPECT_EQ(silent, 1 + 4 + 1 + 5 + 1 + 5 + 16);
-}
-
-TEST(FiveToneStandards, PanelTextsAreTrimmedRowsInDigitOrder) {
-    const auto euro = StandardFrequencyTexts(11);
-    EXPECT_EQ(euro[0], "979.8");
-    EXPECT_EQ(euro[9], "470.8");
-    EXPECT_EQ(euro[10], "0.0");
-    EXPECT_EQ(euro[14], "1062.9");
-    EXPECT_EQ(StandardFrequencyTexts(0)[0], "1981.0");
-    EXPECT_EQ(StandardFrequencyTexts(14)[15], "0.0");
-    EXPECT_EQ(StandardFrequencyTexts(-1)[0], "");
-    EXPECT_EQ(StandardFrequencyTexts(16)[0], "");
-}
-
-TEST(FiveToneStandards, Defaults) {
-    const auto rows = DefaultFiveToneStandards();
-    constexpr std::string_view kPeriods[] = {"100", "70", "70", "70",  "70", "70", "70", "70",
-                                             "70",  "40", "30", "100", "70", "70", "40"};
-    ASSERT_EQ(rows.size(), std::size(kPeriods));
-    for (size_t s = 0; s < rows.size(); ++s) {
-        EXPECT_EQ(rows[s].period, kPeriods[s]) << s;
-        EXPECT_EQ(rows[s].groupTone, "A") << s;
-        EXPECT_EQ(rows[s].repeatTone, "E") << s;
     }
-}
 
-TEST(FiveToneStandards, DigitCodes) {
-    const struct {
-        std::string_view digit;
-        int code;
-    } cases[] = {
-        {"0", 0},  {"5", 5},    {"9", 9},   {"A", 10},  {"C", 12},
-        {"F", 15}, {"a", 255},  {"f", 255}, {"G", 255}, {" ", 255},
-        {"", 255}, {"12", 255}, {"*", 255}, {"#", 255}, {"\t", 255},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(DigitToCode(c.digit), c.code) << '"' << c.digit << '"';
-}
+    // Every "0.0" entry, and only those, gives 0 in both derived tables.
+    void noToneGivesZeroEverywhere() {
+        int silent = 0;
+        for (int s = 0; s < kFiveToneTableRows; ++s)
+            for (int d = 0; d < kFiveToneDigits; ++d) {
+                const bool none = Std_Freq_Text[size_t(s)][size_t(d)] == "0.0";
+                silent += none;
+                QCOMPARE(Std_Freq_Word[size_t(s)][size_t(d)] == 0, none);
+                QCOMPARE(Std_Period_Count[size_t(s)][size_t(d)] == 0, none);
+            }
+        // PCCIR 1, ZVEI3 4, PDZVEI 1, EURO 5, CCITT 1, MODAT 5, and the sixteen of row 15.
+        QCOMPARE(silent, 1 + 4 + 1 + 5 + 1 + 5 + 16);
+    }
 
-TEST(FiveToneStandards, CodesToDigits) {
-    const struct {
-        int code;
-        char digit;
-    } cases[] = {
-        {0, '0'}, {9, '9'}, {10, 'A'}, {15, 'F'}, {16, ' '}, {100, ' '}, {255, ' '},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(CodeToDigit(std::uint8_t(c.code)), c.digit) << c.code;
-}
+    void panelTextsAreTrimmedRowsInDigitOrder() {
+        const auto euro = StandardFrequencyTexts(11);
+        QCOMPARE(euro[0], "979.8");
+        QCOMPARE(euro[9], "470.8");
+        QCOMPARE(euro[10], "0.0");
+        QCOMPARE(euro[14], "1062.9");
+        QCOMPARE(StandardFrequencyTexts(0)[0], "1981.0");
+        QCOMPARE(StandardFrequencyTexts(14)[15], "0.0");
+        QCOMPARE(StandardFrequencyTexts(-1)[0], "");
+        QCOMPARE(StandardFrequencyTexts(16)[0], "");
+    }
 
-TEST(FiveToneStandards, NamesAndIndexes) {
-    const struct {
-        std::string_view name;
-        int index;
-    } cases[] = {
-        {"CCIR1", 0}, {"PDZVEI", 8}, {"MODAT", 14}, {" ZVEI2 ", 4}, {"zvei2", 255},
-        {"", 255},    {"   ", 255},  {"CCIR", 255}, {"EURO ", 11},  {"EUR O", 255},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(StdNameToIndex(c.name), c.index) << '"' << c.name << '"';
+    void defaults() {
+        const auto rows = DefaultFiveToneStandards();
+        constexpr std::string_view kPeriods[] = {"100", "70", "70", "70",  "70", "70", "70", "70",
+                                                 "70",  "40", "30", "100", "70", "70", "40"};
+        QCOMPARE(rows.size(), std::size(kPeriods));
+        for (size_t s = 0; s < rows.size(); ++s) {
+            QCOMPARE(rows[s].period, kPeriods[s]);
+            QCOMPARE(rows[s].groupTone, "A");
+            QCOMPARE(rows[s].repeatTone, "E");
+        }
+    }
 
-    EXPECT_EQ(StdIndexToName(0), "CCIR1");
-    EXPECT_EQ(StdIndexToName(11), "EURO");
-    EXPECT_EQ(StdIndexToName(14), "MODAT");
-    EXPECT_EQ(StdIndexToName(15), "");
-    EXPECT_EQ(StdIndexToName(255), "");
-}
+    void digitCodes_data() {
+        QTest::addColumn<QByteArray>("digit");
+        QTest::addColumn<int>("code");
+        const auto row = [](const char* digit, int code) {
+            QTest::addRow("\"%s\"", digit) << QByteArray(digit) << code;
+        };
+        row("0", 0);
+        row("5", 5);
+        row("9", 9);
+        row("A", 10);
+        row("C", 12);
+        row("F", 15);
+        row("a", 255);
+        row("f", 255);
+        row("G", 255);
+        row(" ", 255);
+        row("", 255);
+        row("12", 255);
+        row("*", 255);
+        row("#", 255);
+        row("\t", 255);
+    }
+    void digitCodes() {
+        QFETCH(QByteArray, digit);
+        QFETCH(int, code);
+        QCOMPARE(int(DigitToCode(View(digit))), code);
+    }
+
+    void codesToDigits_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<char>("digit");
+        const auto row = [](int code, char digit) { QTest::addRow("%d", code) << code << digit; };
+        row(0, '0');
+        row(9, '9');
+        row(10, 'A');
+        row(15, 'F');
+        row(16, ' ');
+        row(100, ' ');
+        row(255, ' ');
+    }
+    void codesToDigits() {
+        QFETCH(int, code);
+        QFETCH(char, digit);
+        QCOMPARE(CodeToDigit(std::uint8_t(code)), digit);
+    }
+
+    void namesToIndexes_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<int>("index");
+        const auto row = [](const char* name, int index) {
+            QTest::addRow("\"%s\"", name) << QByteArray(name) << index;
+        };
+        row("CCIR1", 0);
+        row("PDZVEI", 8);
+        row("MODAT", 14);
+        row(" ZVEI2 ", 4);
+        row("zvei2", 255);
+        row("", 255);
+        row("   ", 255);
+        row("CCIR", 255);
+        row("EURO ", 11);
+        row("EUR O", 255);
+    }
+    void namesToIndexes() {
+        QFETCH(QByteArray, name);
+        QFETCH(int, index);
+        QCOMPARE(int(StdNameToIndex(View(name))), index);
+    }
+
+    void indexesToNames() {
+        QCOMPARE(StdIndexToName(0), "CCIR1");
+        QCOMPARE(StdIndexToName(11), "EURO");
+        QCOMPARE(StdIndexToName(14), "MODAT");
+        QCOMPARE(StdIndexToName(15), "");
+        QCOMPARE(StdIndexToName(255), "");
+    }
+};
+
+QTEST_APPLESS_MAIN(FiveToneStandardsTest)
+#include "tst_fivetone_standards.moc"

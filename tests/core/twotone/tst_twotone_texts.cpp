@@ -1,4 +1,4 @@
-#include <gtest/gtest.h>
+#include <QtTest>
 
 #include <string>
 
@@ -7,40 +7,54 @@
 using namespace orvex;
 namespace texts = orvex::twotone_texts;
 
-TEST(TwoToneTexts, GridHeadings) {
-    EXPECT_EQ(texts::kEncodeGridHeader.pick(-1), "^ 信息码 |^ 第 1 个频率(HZ) |^ 第 2 个频率(HZ) ");
-    EXPECT_EQ(texts::kEncodeGridHeader.pick(0), "^ Code|^ 1st Frequency(HZ)|^ 2nd Frequency(HZ)");
-    EXPECT_EQ(
-        texts::kDecodeGridHeader.pick(-1),
-        std::string("^ 信息码|^解码1|^   响 应 方 式  |^提示|^解码2|^   响 应 方 式  |^提示|") +
-            "^解码3|^   响 应 方 式  |^提示|^解码4|^   响 应 方 式  |^提示");
-    EXPECT_EQ(texts::kDecodeGridHeader.pick(0),
-              std::string("^ Code|^Dec_1|^    Response   |^Alert|^Dec_2|^   Response   |^Alert|") +
-                  "^Dec_3|^   Response   |^Alert|^Dec_4|^   Response   |^Alert");
-}
+class TwoToneTextsTest : public QObject {
+    Q_OBJECT
 
-TEST(TwoToneTexts, DecodeFrameCaptions) {
-    struct Case {
-        int code;
-        int language;
-        std::string caption;
-    };
-    for (const Case& c :
-         {Case{1, 0, "1 Decode 2 Tone Frequency"}, Case{15, 0, "15 Decode 2 Tone Frequency"},
-          Case{6, -1, "6 解码信息两音频率"}}) {
-        SCOPED_TRACE(c.caption);
-        EXPECT_EQ(texts::DecodeFrameCaption(c.code, c.language), c.caption);
+  private slots:
+    void gridHeadings() {
+        QCOMPARE(texts::kEncodeGridHeader.pick(-1),
+                 "^ 信息码 |^ 第 1 个频率(HZ) |^ 第 2 个频率(HZ) ");
+        QCOMPARE(texts::kEncodeGridHeader.pick(0),
+                 "^ Code|^ 1st Frequency(HZ)|^ 2nd Frequency(HZ)");
+        QCOMPARE(
+            texts::kDecodeGridHeader.pick(-1),
+            std::string("^ 信息码|^解码1|^   响 应 方 式  |^提示|^解码2|^   响 应 方 式  |^提示|") +
+                "^解码3|^   响 应 方 式  |^提示|^解码4|^   响 应 方 式  |^提示");
+        QCOMPARE(
+            texts::kDecodeGridHeader.pick(0),
+            std::string("^ Code|^Dec_1|^    Response   |^Alert|^Dec_2|^   Response   |^Alert|") +
+                "^Dec_3|^   Response   |^Alert|^Dec_4|^   Response   |^Alert");
     }
-    EXPECT_EQ(texts::kDecodeFrameAtLoad.pick(0), " 1 Decode 2 Tone Frequency");
-    EXPECT_EQ(texts::kDecodeFrameAtLoad.pick(-1), " 1 解码信息两音频率");
-}
 
-TEST(TwoToneTexts, EveryLabelHasACaption) {
-    for (const LabelFor& entry : texts::kLabels) {
-        SCOPED_TRACE(std::string(entry.control));
-        const Bilingual caption = CaptionIn(texts::kCaptions, entry.label);
-        EXPECT_FALSE(caption.english.empty());
-        EXPECT_FALSE(caption.chinese.empty());
+    void decodeFrameCaptions_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QByteArray>("caption");
+        QTest::newRow("code 1, English") << 1 << 0 << QByteArray("1 Decode 2 Tone Frequency");
+        QTest::newRow("code 15, English") << 15 << 0 << QByteArray("15 Decode 2 Tone Frequency");
+        QTest::newRow("code 6, Chinese") << 6 << -1 << QByteArray("6 解码信息两音频率");
     }
-    EXPECT_EQ(CaptionIn(texts::kCaptions, "Label_2nd").english, "2nd Tone Duration(MS)");
-}
+    void decodeFrameCaptions() {
+        QFETCH(int, code);
+        QFETCH(int, language);
+        QFETCH(QByteArray, caption);
+        QCOMPARE(texts::DecodeFrameCaption(code, language), caption.toStdString());
+    }
+
+    void decodeFrameAtLoad() {
+        QCOMPARE(texts::kDecodeFrameAtLoad.pick(0), " 1 Decode 2 Tone Frequency");
+        QCOMPARE(texts::kDecodeFrameAtLoad.pick(-1), " 1 解码信息两音频率");
+    }
+
+    void everyLabelHasACaption() {
+        for (const LabelFor& entry : texts::kLabels) {
+            const Bilingual caption = CaptionIn(texts::kCaptions, entry.label);
+            QVERIFY(!caption.english.empty());
+            QVERIFY(!caption.chinese.empty());
+        }
+        QCOMPARE(CaptionIn(texts::kCaptions, "Label_2nd").english, "2nd Tone Duration(MS)");
+    }
+};
+
+QTEST_APPLESS_MAIN(TwoToneTextsTest)
+#include "tst_twotone_texts.moc"
