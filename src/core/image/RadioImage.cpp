@@ -202,9 +202,12 @@ class Parser {
             if (headerDone_) return fail(RadioImageFault::UnreadableLine, t);
             return headerLine(t);
         }
-        if (t.find(':') != std::string_view::npos) {
-            if (!area_) return fail(RadioImageFault::LineOutsideArea, t);
-            return memoryLine(t);
+        const auto colon = t.find(':');
+        if (colon != std::string_view::npos) {
+            if (area_) return memoryLine(t);
+            const std::string_view address = Trim(t.substr(0, colon));
+            if (address.size() == 4 && AllHex(address))
+                return fail(RadioImageFault::LineOutsideArea, t);
         }
         return fail(RadioImageFault::UnreadableLine, t);
     }

@@ -314,6 +314,8 @@ class RadioImageTest : public QObject {
             F::UnreadableLine, 13, "band-lower = 400");
 
         // Lines of no kind.
+        row("header field with a colon", file(Replaced(base, 4, "family: A0")), F::UnreadableLine,
+            4, "family: A0");
         row("a word", file(Inserted(base, 10, "hello")), F::UnreadableLine, 10, "hello");
         row("area line not closed", file(Replaced(base, 13, "[fm")), F::UnreadableLine, 13, "[fm");
 
