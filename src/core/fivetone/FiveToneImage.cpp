@@ -110,8 +110,9 @@ std::string DigitsToCodeText(const CodeDigits& digits) {
     return text;
 }
 
-FiveToneImage EncodeFiveToneImage(const FiveToneSettings& settings) {
-    FiveToneImage image{};
+namespace {
+
+void PutFrequencyPlanes(FiveToneImage& image) {
     for (int s = 0; s < kFiveToneTableRows; ++s)
         for (int d = 0; d < kFiveToneDigits; ++d) {
             const std::uint16_t word = Std_Freq_Word[size_t(s)][size_t(d)];
@@ -121,6 +122,21 @@ FiveToneImage EncodeFiveToneImage(const FiveToneSettings& settings) {
             Line(image, kPeriodLowLine + s)[d] = static_cast<std::uint8_t>(period & 0xFF);
             Line(image, kPeriodHighLine + s)[d] = static_cast<std::uint8_t>(period >> 8);
         }
+}
+
+}  // namespace
+
+FiveToneImage FiveToneWriteImage(const FiveToneReadImage& area) {
+    FiveToneImage image{};
+    PutFrequencyPlanes(image);
+    std::copy(area.begin(), area.end(),
+              image.begin() + kFiveToneFirstReadLine * kFiveToneLineBytes);
+    return image;
+}
+
+FiveToneImage EncodeFiveToneImage(const FiveToneSettings& settings) {
+    FiveToneImage image{};
+    PutFrequencyPlanes(image);
 
     for (int s = 0; s < kFiveToneStandards; ++s) {
         const FiveToneStandardRow& row = settings.standards[size_t(s)];

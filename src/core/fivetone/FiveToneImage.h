@@ -111,6 +111,9 @@ std::string DigitsToCodeText(const CodeDigits& digits);
 // Bytes the radio does not use are 0.
 FiveToneImage EncodeFiveToneImage(const FiveToneSettings& settings);
 
+// Lines 0 to 63 from the built-in frequency table, lines 64 to 143 as a read brought them.
+FiveToneImage FiveToneWriteImage(const FiveToneReadImage& area);
+
 // What a read brings back (lines 64 to 143, in address order). Nothing is refused: an
 // unknown standard or function shows as an empty cell, an unknown digit as a space, and a
 // list position beyond the last item selects the last item.

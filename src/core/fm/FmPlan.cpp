@@ -49,4 +49,16 @@ void FmPlan::DecodeReplies(const std::vector<ReadReply>& replies, FmSettings& se
     }
 }
 
+void FmPlan::PlaceReplies(const std::vector<ReadReply>& replies, std::span<std::uint8_t> area) {
+    for (const ReadReply& reply : replies) {
+        const int address = reply[2] << 8 | reply[3];
+        const int start = address - kFmAreaAddress;
+        for (int i = 0; i < kReadBlockBytes; ++i) {
+            const int at = start + i;
+            if (at >= 0 && at < static_cast<int>(area.size()))
+                area[static_cast<size_t>(at)] = reply[static_cast<size_t>(kReplyDataOffset + i)];
+        }
+    }
+}
+
 }  // namespace orvex

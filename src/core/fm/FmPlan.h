@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "core/fm/FmArea.h"
@@ -26,6 +27,10 @@ class FmPlan : public ImagePlan<5 * kReadBlockBytes, sizeof(FmWriteImage)> {
 
     // Applies replies to `settings`, each at the address it echoes.
     static void DecodeReplies(const std::vector<ReadReply>& replies, FmSettings& settings);
+
+    // Copies the replies' data bytes into `area` (the bytes from 0x3000 on), each at the
+    // address it echoes; bytes beyond the area's end are dropped.
+    static void PlaceReplies(const std::vector<ReadReply>& replies, std::span<std::uint8_t> area);
 
   private:
     std::vector<ReadReply> replies_;

@@ -19,6 +19,7 @@ bool RealignAndAccept(ReceiveBuffer& buffer, IdentifiedBand& band) {
     if (buffer[0] != 0xAA || (buffer[7] >> 4) != 0xA) return false;
     band.lower = 100 * buffer[1] + 10 * buffer[2] + buffer[3];
     band.upper = 100 * buffer[4] + 10 * buffer[5] + buffer[6];
+    band.family = buffer[7];
     return true;
 }
 

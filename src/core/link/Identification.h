@@ -13,8 +13,9 @@ namespace orvex {
 using ReceiveBuffer = std::array<std::uint8_t, 2001>;
 
 struct IdentifiedBand {
-    int lower = 0;  // MHz
-    int upper = 0;  // MHz, the highest whole MHz of the band
+    int lower = 0;            // MHz
+    int upper = 0;            // MHz, the highest whole MHz of the band
+    std::uint8_t family = 0;  // the family byte, 0xA0 to 0xAF
 };
 
 // The nine bytes just taken sit in entries 0 to 8. Shifts the buffer down so that the first

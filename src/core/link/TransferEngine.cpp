@@ -76,7 +76,10 @@ void TransferEngine::shutDown() {
 
 void TransferEngine::start(TransferMode mode) {
     if (isBusy()) return;
-    if (!port_->isOpen() && !OpenCommPort(*port_, state_, prompt_, settings_.portMessage)) return;
+    if (!port_->isOpen() && !OpenCommPort(*port_, state_, prompt_, settings_.portMessage)) {
+        finish(TransferOutcome::PortNotOpened);
+        return;
+    }
     identified_ = false;
     port_->clearInput();
     sendBuffer_.assign(state_.Link_Cmd.begin(), state_.Link_Cmd.end());
@@ -160,6 +163,7 @@ void TransferEngine::onRetryTick() {
         const int language = state_.Language_Flag;
         if (!settings_.failureInEditor) {
             panels_.setPanelText(2, link_texts::kFault.pick(language));
+            finish(TransferOutcome::NoAnswer);
             return;
         }
         prompt_.warning(settings_.messageTitle.pick(language),
@@ -168,6 +172,7 @@ void TransferEngine::onRetryTick() {
             view_->showProgress(0);
             view_->setTransferLabel(link_texts::kFaultLabel.pick(language));
         }
+        finish(TransferOutcome::NoAnswer);
         return;
     }
     --retriesLeft_;
@@ -185,6 +190,7 @@ void TransferEngine::onPortEvent(PortEvent event) {
             const int language = state_.Language_Flag;
             prompt_.warning(settings_.messageTitle.pick(language),
                             link_texts::kPortFailedText.pick(language));
+            finish(TransferOutcome::PortFailed);
         }
         return;
     }
@@ -216,6 +222,7 @@ void TransferEngine::identificationStep() {
     port_->clearInput();
     IdentifiedBand band;
     if (!RealignAndAccept(receiveBuffer_, band)) return;  // the watchdog will expire
+    band_ = band;
 
     identified_ = true;
     timer2_.stop();
@@ -296,6 +303,7 @@ void TransferEngine::completeRead() {
     const int language = state_.Language_Flag;
     prompt_.warning(settings_.doneTitle.pick(language), plan_.readDoneMessage().pick(language));
     if (!settings_.readLabelFirst) label();
+    finish(TransferOutcome::Completed);
 }
 
 void TransferEngine::completeWrite() {
@@ -306,6 +314,7 @@ void TransferEngine::completeWrite() {
     const int language = state_.Language_Flag;
     prompt_.warning(settings_.doneTitle.pick(language), plan_.writeDoneMessage().pick(language));
     if (view_) view_->setTransferLabel(plan_.writeDoneLabel().pick(state_.Language_Flag));
+    finish(TransferOutcome::Completed);
 }
 
 void TransferEngine::completeIdentify() {
@@ -313,6 +322,12 @@ void TransferEngine::completeIdentify() {
     closePort();
     readBusy_ = false;
     writeBusy_ = false;
+    finish(TransferOutcome::Completed);
+}
+
+void TransferEngine::finish(TransferOutcome outcome) {
+    // The handler may start a new transfer; a copy keeps it alive while it runs.
+    if (auto handler = onFinished_) handler(outcome);
 }
 
 }  // namespace orvex

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -18,6 +19,10 @@ namespace orvex {
 // (Timer1 byte pacing, Timer2 reply watchdog, Timer3 retry delay), the identification that
 // opens every transfer, then the blocks of the window's plan one exchange at a time.
 // A silent radio makes the whole transfer start again, at most four attempts in all.
+// How a transfer ended: every byte moved; the radio stayed silent through every attempt;
+// the port failed while the transfer ran (a pulled cable); or the port did not open.
+enum class TransferOutcome { Completed, NoAnswer, PortFailed, PortNotOpened };
+
 class TransferEngine {
   public:
     TransferEngine(SharedState& state, Clock& clock, Prompt& prompt, StatusPanels& panels,
@@ -46,6 +51,14 @@ class TransferEngine {
     [[nodiscard]] int retriesLeft() const { return retriesLeft_; }
     [[nodiscard]] bool retryPending() const { return timer3_.isEnabled(); }
     [[nodiscard]] const SerialPort& port() const { return *port_; }
+    // The radio of the last accepted identification.
+    [[nodiscard]] const IdentifiedBand& identifiedBand() const { return band_; }
+
+    // Told once at the end of every transfer, after its messages; not told when shutDown()
+    // ends one. The handler may start the next transfer of any engine, this one included.
+    void setFinishedHandler(std::function<void(TransferOutcome)> handler) {
+        onFinished_ = std::move(handler);
+    }
 
   private:
     void start(TransferMode mode);
@@ -66,6 +79,7 @@ class TransferEngine {
     void completeRead();
     void completeWrite();
     void completeIdentify();
+    void finish(TransferOutcome outcome);
 
     SharedState& state_;
     Prompt& prompt_;
@@ -74,6 +88,8 @@ class TransferEngine {
     BlockPlan& plan_;
     EngineSettings settings_;
     TransferView* view_;
+    std::function<void(TransferOutcome)> onFinished_;
+    IdentifiedBand band_;
 
     Timer timer1_;
     Timer timer2_;

@@ -134,8 +134,11 @@ void SimulatedRadio::answerRead(std::uint16_t address, WireTime arrival) {
 }
 
 void SimulatedRadio::storeWrite(const RadioCommand& command, WireTime arrival) {
-    for (std::size_t i = 0; i < command.data.size(); ++i)
-        (*memory_)[static_cast<std::uint16_t>(command.address + i)] = command.data[i];
+    for (std::size_t i = 0; i < command.data.size(); ++i) {
+        const auto address = static_cast<std::uint16_t>(command.address + i);
+        const bool worn = faults_.wrongByteAt && *faults_.wrongByteAt == address;
+        (*memory_)[address] = worn ? static_cast<std::uint8_t>(~command.data[i]) : command.data[i];
+    }
     ++writeFramesSinceOpening_;
     if (faults_.withholdAckOfWriteFrame == writeFramesSinceOpening_) {
         if (!faults_.withholdAckEveryTime) faults_.withholdAckOfWriteFrame = 0;

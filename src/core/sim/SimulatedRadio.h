@@ -46,6 +46,9 @@ struct RadioFaults {
     // After n more bytes, counted in both directions, the cable is pulled: the bytes still on
     // the way are lost and the host's disconnect handler is called.
     std::optional<int> pullCableAfterBytes;
+    // A worn memory cell: a byte written to this address is stored with every bit flipped
+    // (and still acknowledged).
+    std::optional<std::uint16_t> wrongByteAt;
     // The next k opening commands go unanswered (and leave the radio out of programming mode).
     int ignoreOpenings = 0;
 };
