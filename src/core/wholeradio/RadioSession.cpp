@@ -71,11 +71,11 @@ void RadioSession::interrupt() {
     end(SessionResult::Interrupted);
 }
 
-void RadioSession::progressed(int percent) {
+void RadioSession::progressed(int percent, bool done) {
     if (!onProgress || current_ >= steps_.size()) return;
     const Step& step = steps_[current_];
     onProgress({static_cast<int>(current_) + 1, static_cast<int>(steps_.size()), step.area,
-                step.mode, percent});
+                step.mode, percent, done});
 }
 
 void RadioSession::runStep() {
@@ -166,7 +166,7 @@ void RadioSession::stepFinished(TransferOutcome outcome) {
     if (step.area && step.mode == TransferMode::Write) report_.written.push_back(*step.area);
     if (step.area && step.mode == TransferMode::Read)
         report_.read[*step.area] = plans_.back()->readBytes();
-    progressed(100);
+    progressed(100, true);
     ++current_;
     runStep();
 }

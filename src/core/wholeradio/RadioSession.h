@@ -73,6 +73,7 @@ struct SessionProgress {
     std::optional<RadioArea> area;
     TransferMode mode = TransferMode::Identify;
     int percent = 0;
+    bool done = false;  // the transfer of this step has completed
 };
 
 // One radio on one port: its transfers one after another, each through the plan of the
@@ -106,7 +107,7 @@ class RadioSession {
     };
     class Reporter;
 
-    void progressed(int percent);
+    void progressed(int percent, bool done = false);
     void runStep();
     void stepFinished(TransferOutcome outcome);
     void end(SessionResult result);
