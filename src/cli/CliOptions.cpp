@@ -121,6 +121,7 @@ ParsedCliOptions ParseCliOptions(const QStringList& arguments) {
             return fail(QString("--areas wants names from %1, each once, not \"%2\".")
                             .arg(Joined(options.areas), parser.value(areas)));
         options.areas = *list;
+        options.areasChosen = true;
     }
     const auto bandMatch = QRegularExpression("^(\\d{1,3})-(\\d{1,3})$").match(parser.value(band));
     if (!bandMatch.hasMatch() || bandMatch.captured(1).toInt() > bandMatch.captured(2).toInt())

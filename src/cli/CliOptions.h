@@ -17,7 +17,10 @@ struct CliOptions {
     QStringList ports;  // --port, in the order given (simulated radios are added in front)
     QString output;     // read: --output
     QStringList files;  // write, verify, clone, show: one image; diff: two
-    std::vector<RadioArea> areas{kRadioAreas.begin(), kRadioAreas.end()};  // address order
+    // --areas, in address order; without it every area (write, verify and clone: every area
+    // the image holds).
+    std::vector<RadioArea> areas{kRadioAreas.begin(), kRadioAreas.end()};
+    bool areasChosen = false;
     bool verify = false;
     bool force = false;
     bool json = false;

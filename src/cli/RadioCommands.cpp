@@ -8,6 +8,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSerialPort>
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -49,7 +50,8 @@ QString CommandName(CliCommand command) {
     return {};
 }
 
-SessionTask TaskFor(const CliOptions& options, const RadioImage& image) {
+SessionTask TaskFor(const CliOptions& options, const std::vector<RadioArea>& areas,
+                    const RadioImage& image) {
     SessionTask task;
     switch (options.command) {
         case CliCommand::Identify:
@@ -65,7 +67,7 @@ SessionTask TaskFor(const CliOptions& options, const RadioImage& image) {
             task.kind = SessionTask::Kind::Write;
             break;
     }
-    task.areas = options.areas;
+    task.areas = areas;
     task.image = image;
     task.verifyAfterWrite = options.verify;
     task.force = options.force;
@@ -111,6 +113,7 @@ QString WhyNotOpened(const QString& device) {
 
 int RunRadioCommand(const CliOptions& options) {
     RadioImage image;
+    std::vector<RadioArea> areas = options.areas;
     const bool needsImage = options.command == CliCommand::Write ||
                             options.command == CliCommand::Verify ||
                             options.command == CliCommand::Clone;
@@ -122,7 +125,15 @@ int RunRadioCommand(const CliOptions& options) {
             return 1;
         }
         image = std::move(*loaded);
-        for (RadioArea area : options.areas)
+        if (!options.areasChosen) {
+            areas.clear();
+            for (const auto& entry : image.areas)
+                areas.push_back(entry.first);
+            std::sort(areas.begin(), areas.end(), [](RadioArea a, RadioArea b) {
+                return AreaRange(a).first < AreaRange(b).first;
+            });
+        }
+        for (RadioArea area : areas)
             if (!image.areas.count(area)) {
                 const std::string_view name = AreaName(area);
                 Say(stderr,
@@ -152,9 +163,9 @@ int RunRadioCommand(const CliOptions& options) {
         (*catalog)[1] = devices[i].toStdString();
         const ComAssignment& ports = *catalog;
         catalogs.push_back(std::move(catalog));
-        auto session = std::make_unique<RadioSession>(TaskFor(options, image), 1, clock, [&ports] {
-            return std::make_unique<QtSerialPort>(ports);
-        });
+        auto session = std::make_unique<RadioSession>(
+            TaskFor(options, areas, image), 1, clock,
+            [&ports] { return std::make_unique<QtSerialPort>(ports); });
         session->onProgress = [&progress, i](const SessionProgress& p) { progress.update(i, p); };
         session->onFinished = [&running](const SessionReport&) {
             if (--running == 0) QCoreApplication::exit(0);
@@ -204,12 +215,12 @@ int RunRadioCommand(const CliOptions& options) {
                     .arg(image.bandLowerMHz)
                     .arg(image.bandUpperMHz);
         if (first.result == SessionResult::PortNotOpened) line += ": " + WhyNotOpened(device);
-        if (first.result == SessionResult::Interrupted || !first.written.empty()) {
+        if (wrote && first.result != SessionResult::BandMismatch) {
             QStringList names;
             for (RadioArea area : first.written)
                 names << QString::fromUtf8(AreaName(area).data(),
                                            static_cast<int>(AreaName(area).size()));
-            if (wrote) line += "; areas written: " + (names.isEmpty() ? "none" : names.join(','));
+            line += "; areas written: " + (names.isEmpty() ? "none" : names.join(','));
         }
         Say(stderr, line);
     }
