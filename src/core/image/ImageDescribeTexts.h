@@ -13,7 +13,6 @@ inline constexpr Bilingual kProgram{"程序", "Program"};
 inline constexpr Bilingual kTime{"读取时间", "Read at"};
 inline constexpr Bilingual kHeader{"文件头", "header"};
 inline constexpr Bilingual kEmpty{"（空）", "(empty)"};
-inline constexpr Bilingual kEmptyRow{"（空）", "(empty)"};
 inline constexpr Bilingual kRawByte{"字节", "byte"};
 inline constexpr Bilingual kOnlyInFirst{"只在第一个文件中", "only in the first image"};
 inline constexpr Bilingual kOnlyInSecond{"只在第二个文件中", "only in the second image"};

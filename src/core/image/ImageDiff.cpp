@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/codec/NumberText.h"
 #include "core/image/ImageDescribeTexts.h"
 
 namespace orvex {
@@ -123,7 +124,9 @@ std::string FormatImageDiff(const std::vector<SettingDifference>& differences,
     const int lang = context.languageFlag;
     if (differences.empty()) return texts::kSame.str(lang) + '\n';
     const auto shown = [lang](const std::string& value) {
-        return value.empty() ? texts::kEmpty.str(lang) : value;
+        if (Trim(value).empty()) return texts::kEmpty.str(lang);
+        // Blanks around a value are part of it (a five-tone code "  123"): quoted to be seen.
+        return Trim(value).size() == value.size() ? value : "\"" + value + "\"";
     };
     std::string out;
     for (const SettingDifference& d : differences) {

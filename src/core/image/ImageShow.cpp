@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "core/codec/NumberText.h"
 #include "core/image/ImageDescribeTexts.h"
 
 namespace orvex {
@@ -57,13 +58,13 @@ void ShowLines(std::span<const DescribedSetting> block, int lang, std::string& o
         width = std::max(width, DisplayWidth(s.name) + 1);
     for (const DescribedSetting& s : block) {
         std::string line = Padded(s.name + ":", width) + " " +
-                           (s.value.empty() ? texts::kEmpty.str(lang) : s.value);
+                           (Trim(s.value).empty() ? texts::kEmpty.str(lang) : s.value);
         EndLine(line, out);
     }
 }
 
 // Settings of a table: one line per row, the columns in the order they first occur. A row
-// whose cells are all empty says so once.
+// whose cells are all empty or blank says so once.
 void ShowTable(std::span<const DescribedSetting> block, int lang, std::string& out) {
     std::vector<std::string> columns;
     std::vector<std::string> rows;
@@ -83,10 +84,10 @@ void ShowTable(std::span<const DescribedSetting> block, int lang, std::string& o
         const auto c =
             std::size_t(std::find(columns.begin(), columns.end(), s.name) - columns.begin());
         cells[r][1 + c] = s.value;
-        if (!s.value.empty()) filled[r] = true;
+        if (!Trim(s.value).empty()) filled[r] = true;
     }
     for (std::size_t r = 0; r < rows.size(); ++r)
-        if (!filled[r] && !columns.empty()) cells[r][1] = texts::kEmptyRow.str(lang);
+        if (!filled[r] && !columns.empty()) cells[r][1] = texts::kEmpty.str(lang);
 
     std::vector<std::string> heading{block.front().rowHeading};
     heading.insert(heading.end(), columns.begin(), columns.end());
