@@ -1,6 +1,7 @@
 #include "core/image/ImageDescription.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "core/image/DescribeAreas.h"
 #include "core/shell/StartupTables.h"
@@ -17,14 +18,15 @@ DescribeContext DescribeContextOf(const SharedState& state) {
 }
 
 DescribeContext StartupDescribeContext(int languageFlag) {
-    SharedState state;
-    state.Language_Flag = static_cast<std::int16_t>(languageFlag != 0 ? -1 : 0);
-    LoadLanguageTexts(state);
-    InitToneTable(state);
-    InitOptionOffsets(state);
-    InitBandTable(state);
-    state.TwoTone_Scale = kTwoToneScale;
-    return DescribeContextOf(state);
+    // Large (it carries the channel editor's stores), so not on the stack.
+    const auto state = std::make_unique<SharedState>();
+    state->Language_Flag = static_cast<std::int16_t>(languageFlag != 0 ? -1 : 0);
+    LoadLanguageTexts(*state);
+    InitToneTable(*state);
+    InitOptionOffsets(*state);
+    InitBandTable(*state);
+    state->TwoTone_Scale = kTwoToneScale;
+    return DescribeContextOf(*state);
 }
 
 std::vector<DescribedSetting> DescribeArea(RadioArea area, std::span<const std::uint8_t> bytes,

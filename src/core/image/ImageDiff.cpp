@@ -1,5 +1,6 @@
 #include "core/image/ImageDiff.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "core/codec/NumberText.h"
@@ -17,11 +18,6 @@ std::string Hex(unsigned value, int digits) {
     return text;
 }
 
-bool SameSetting(const DescribedSetting& a, const DescribedSetting& b) {
-    return a.section == b.section && a.rowHeading == b.rowHeading && a.row == b.row &&
-           a.name == b.name;
-}
-
 // Whether changing byte `offset` of `bytes` alone to `value` changes no described setting.
 bool Unseen(std::vector<std::uint8_t> bytes, std::size_t offset, std::uint8_t value, RadioArea area,
             const std::vector<DescribedSetting>& described, const DescribeContext& context) {
@@ -35,37 +31,14 @@ void DiffArea(RadioArea area, const std::vector<std::uint8_t>& a,
     if (a == b) return;
     const std::vector<DescribedSetting> first = DescribeArea(area, a, context);
     const std::vector<DescribedSetting> second = DescribeArea(area, b, context);
+    // Both lists come from the same describer over the same area size: the same settings in
+    // the same order.
     bool settingDiffers = false;
-    // Both lists come from the same describer, so they hold the same settings in the same
-    // order; a setting of one missing from the other is still listed, with an empty value.
-    const std::size_t count = std::max(first.size(), second.size());
-    for (std::size_t i = 0; i < count; ++i) {
-        const DescribedSetting* x = i < first.size() ? &first[i] : nullptr;
-        const DescribedSetting* y = i < second.size() ? &second[i] : nullptr;
-        if (x && y && SameSetting(*x, *y) && x->value == y->value) continue;
-        const DescribedSetting& named = x ? *x : *y;
-        if (x && y && !SameSetting(*x, *y)) {
-            out.push_back({DifferenceKind::Setting,
-                           area,
-                           x->section,
-                           x->rowHeading,
-                           x->row,
-                           x->name,
-                           x->value,
-                           {}});
-            out.push_back({DifferenceKind::Setting,
-                           area,
-                           y->section,
-                           y->rowHeading,
-                           y->row,
-                           y->name,
-                           {},
-                           y->value});
-        } else {
-            out.push_back({DifferenceKind::Setting, area, named.section, named.rowHeading,
-                           named.row, named.name, x ? x->value : std::string(),
-                           y ? y->value : std::string()});
-        }
+    for (std::size_t i = 0; i < first.size() && i < second.size(); ++i) {
+        const DescribedSetting& x = first[i];
+        if (x.value == second[i].value) continue;
+        out.push_back({DifferenceKind::Setting, area, x.section, x.rowHeading, x.row, x.name,
+                       x.value, second[i].value});
         settingDiffers = true;
     }
     // A byte that differs is listed on its own when it shows in no setting: changing it alone
