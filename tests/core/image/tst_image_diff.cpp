@@ -86,6 +86,23 @@ class ImageDiffTest : public QObject {
                  "-> 89.10000\n");
     }
 
+    // The differences in the other language: the Chinese captions, list items and words.
+    void chineseWords() {
+        const DescribeContext chinese = StartupDescribeContext(-1);
+        const RadioImage first = FullImage();
+        RadioImage second = first;
+        OptionSettings options = DefaultOptions();
+        options.lists[std::size_t(OptionList::Tdr)] = 0;
+        second.areas[RadioArea::options] = OptionsArea(options);
+        second.areas.erase(RadioArea::fm);
+        second.familyByte = 0x12;
+        QCOMPARE(
+            QString::fromStdString(FormatImageDiff(DiffImages(first, second, chinese), chinese)),
+            "文件头 | 机型: 0x47 -> 0x12\n"
+            "options | 双信道守侯 | 双信道守侯: 开启 -> 关闭\n"
+            "fm | 只在第一个文件中\n");
+    }
+
     // A byte that no setting shows is never silent.
     void unseenBytes_data() {
         QTest::addColumn<RadioArea>("area");
