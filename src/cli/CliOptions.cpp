@@ -140,6 +140,10 @@ ParsedCliOptions ParseCliOptions(const QStringList& arguments) {
     if (onRadios && radios == 0) return fail(name + " needs --port DEVICE (or --virtual-radio).");
     if (onRadios && command != CliCommand::Clone && radios > 1)
         return fail(name + " takes one radio; clone writes to several.");
+    for (const QString& device : options.ports)
+        if (options.ports.count(device) > 1)
+            return fail(
+                QString("The port %1 is given twice; each radio needs its own port.").arg(device));
     if (!onRadios && radios > 0) return fail(name + " works on files and takes no radio.");
     if (options.files.size() != filesWanted)
         return fail(filesWanted == 0   ? name + " takes no file (read writes to --output FILE)."

@@ -90,6 +90,8 @@ class CliOptionsTest : public QObject {
                                            << "--areas";
         QTest::newRow("bad band") << "identify --virtual-radio --virtual-radio-band 470-400"
                                   << "LOW-HIGH";
+        QTest::newRow("one port twice") << "clone f --port A --port B --port A"
+                                        << "twice";
         QTest::newRow("output on write") << "write --port P f --output g"
                                          << "--output";
     }
