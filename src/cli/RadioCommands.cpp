@@ -199,9 +199,18 @@ int RunRadioCommand(const CliOptions& options) {
     const SessionReport& first = sessions.front()->report();
     const QString& device = devices.front();
     if (options.command == CliCommand::Clone) {
-        for (int i = 0; i < devices.size(); ++i)
-            Say(out, RadioLine(devices[i], sessions[static_cast<std::size_t>(i)]->report(), wrote,
-                               verified));
+        QStringList failed;
+        for (int i = 0; i < devices.size(); ++i) {
+            const SessionReport& report = sessions[static_cast<std::size_t>(i)]->report();
+            Say(out, RadioLine(devices[i], report, wrote, verified));
+            if (report.result != SessionResult::Succeeded)
+                failed << QString("%1 (%2)").arg(devices[i], ResultWords(report, wrote, verified));
+        }
+        if (!failed.isEmpty())
+            Say(stderr, QString("clone: %1 of %2 radios failed: %3")
+                            .arg(failed.size())
+                            .arg(devices.size())
+                            .arg(failed.join(", ")));
     } else if (first.result != SessionResult::Succeeded) {
         QString line = QString("%1: %2").arg(device, ResultWords(first, wrote, verified));
         if (first.result == SessionResult::BandMismatch)

@@ -209,6 +209,9 @@ class CliEndToEndTest : public QObject {
         QVERIFY(lines[1].contains("did not answer"));
         QVERIFY(lines[1].contains("unknown band"));
         QVERIFY(lines[2].contains("written and verified"));
+        QVERIFY2(clone.err.contains("clone: 1 of 3 radios failed: " + radios[1]->devicePath() +
+                                    " (did not answer"),
+                 qPrintable(clone.err));
         for (int r : {0, 2})
             for (RadioArea area : {RadioArea::options, RadioArea::dtmf})
                 QCOMPARE(ExtractArea(radios[size_t(r)]->radio().memory(), area),
